@@ -1,0 +1,28 @@
+#pragma once
+// Texts the serial link shows: message boxes and status line 3.
+
+#include <string_view>
+
+namespace kavel::texts {
+
+inline constexpr std::string_view kRegistryUnreadable =
+    "Unable read the comm port name from the registry.\nPlease check the port settings ?";
+inline constexpr std::string_view kCantOpenPrefix = "Can't open com port ";
+inline constexpr std::string_view kCantOpenSuffix =
+    "\nPlease check the com port settings in the Options menu."
+    "\n\nThis program uses the //./com3 format when opening the port"
+    "\nbecause this was needed in earlier 64 bit versions of Windows.";
+inline constexpr std::string_view kSetCommStateFailed =
+    "SetCommState\nCould not set communication state \n openport aborted";
+inline constexpr std::string_view kSetCommTimeoutsFailed =
+    "SetCommTimeouts\nCould not set communication timeouts\n openport aborted";
+inline constexpr std::string_view kCantClose = "Can't close port.";
+
+inline constexpr std::string_view kNotOpen = "3. Can't send, the comms port is not open";
+// "3.  %d bytes sent - %s" (two blanks after "3.")
+inline constexpr std::string_view kSentFormat = "3.  %d bytes sent - %s";
+// A send the device did not take: "3.  Send failed - l162: " + reason.
+inline constexpr std::string_view kSendFailedPrefix = "3.  Send failed - ";
+inline constexpr std::string_view kPartialFormat = "only %zu of %zu bytes taken";
+
+}  // namespace kavel::texts

@@ -1,0 +1,100 @@
+#include "platform/qt/qsettings_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStringList>
+
+namespace kavel::qt {
+namespace {
+
+constexpr auto kSoftwarePrefix = "Software";
+
+// Organisation and application name of a key path: "Software\A\B" -> (A, B).
+std::pair<QString, QString> NamesFor(const std::string& key_path) {
+    QStringList parts = QString::fromStdString(key_path).split('\\', Qt::SkipEmptyParts);
+    if (!parts.isEmpty() && parts.front().compare(kSoftwarePrefix, Qt::CaseInsensitive) == 0) {
+        parts.removeFirst();
+    }
+    const QString organisation = parts.isEmpty() ? QString() : parts.takeFirst();
+    return {organisation, parts.join('/')};
+}
+
+std::unique_ptr<QSettings> SettingsFor(const std::string& key_path) {
+    const auto [organisation, application] = NamesFor(key_path);
+    auto settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                organisation, application);
+    settings->setFallbacksEnabled(false);  // never read the system-wide files
+    return settings;
+}
+
+class QSettingsKey final : public ISettingsKey {
+public:
+    explicit QSettingsKey(std::unique_ptr<QSettings> settings) : m_settings(std::move(settings)) {}
+
+    std::optional<std::string> QueryString(const std::string& name,
+                                           std::size_t buffer_bytes) override {
+        const QString key = QString::fromStdString(name);
+        if (!m_settings->contains(key)) return std::nullopt;
+        const QString text = m_settings->value(key).toString();
+        const std::size_t needed = 2 * (static_cast<std::size_t>(text.size()) + 1);
+        if (needed > buffer_bytes) return std::nullopt;
+        return text.toStdString();
+    }
+
+    bool SetString(const std::string& name, const std::string& value) override {
+        m_settings->setValue(QString::fromStdString(name), QString::fromStdString(value));
+        return Sync();
+    }
+
+    std::optional<int> QueryInt(const std::string& name) override {
+        const QString key = QString::fromStdString(name);
+        if (!m_settings->contains(key)) return std::nullopt;
+        bool ok = false;
+        const int value = m_settings->value(key).toInt(&ok);
+        return ok ? std::optional<int>(value) : std::nullopt;
+    }
+
+    bool SetInt(const std::string& name, int value) override {
+        m_settings->setValue(QString::fromStdString(name), value);
+        return Sync();
+    }
+
+private:
+    bool Sync() {
+        m_settings->sync();
+        return m_settings->status() == QSettings::NoError;
+    }
+
+    std::unique_ptr<QSettings> m_settings;
+};
+
+}  // namespace
+
+std::string SettingsFileFor(const std::string& key_path) {
+    return SettingsFor(key_path)->fileName().toStdString();
+}
+
+std::unique_ptr<ISettingsKey> QSettingsStore::OpenKey(const std::string& path) {
+    auto settings = SettingsFor(path);
+    if (!QFileInfo(settings->fileName()).isFile()) return nullptr;
+    return std::make_unique<QSettingsKey>(std::move(settings));
+}
+
+std::unique_ptr<ISettingsKey> QSettingsStore::CreateKey(const std::string& path) {
+    auto settings = SettingsFor(path);
+    const QFileInfo file(settings->fileName());
+    if (!file.isFile()) {
+        // A key exists once its file does, even before a value is written to it.
+        QFile empty(file.filePath());
+        if (!QDir().mkpath(file.absolutePath()) || !empty.open(QIODevice::WriteOnly)) {
+            return nullptr;
+        }
+    } else if (!file.isWritable()) {
+        return nullptr;
+    }
+    return std::make_unique<QSettingsKey>(std::move(settings));
+}
+
+}  // namespace kavel::qt

@@ -1,0 +1,55 @@
+#pragma once
+// A serial device that records what happens to it and fails at any chosen step.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/serial_device.h"
+
+namespace kavel::test {
+
+enum class SerialStep { Open, GetState, SetState, SetTimeouts, ClearError, Setup, Write, Close };
+
+class FakeSerialDevice final : public ISerialDevice {
+public:
+    PortHandle Open(const std::string& path) override;
+    bool GetCommState(PortHandle handle, Dcb& dcb) override;
+    bool SetCommState(PortHandle handle, const Dcb& dcb) override;
+    bool SetCommTimeouts(PortHandle handle, const CommTimeouts& timeouts) override;
+    bool ClearCommError(PortHandle handle) override;
+    bool SetupComm(PortHandle handle, std::uint32_t in_queue, std::uint32_t out_queue) override;
+    WriteResult Write(PortHandle handle, const char* data, std::size_t size) override;
+    bool Close(PortHandle handle) override;
+
+    // Makes a step fail (until cleared with Succeed).
+    void Fail(SerialStep step) { m_failing[step] = true; }
+    void Succeed(SerialStep step) { m_failing[step] = false; }
+    // Makes the next writes take only this many bytes (partial write).
+    void TakeAtMost(std::size_t bytes) { m_take_at_most = bytes; }
+    void SetWriteError(std::string text) { m_write_error = std::move(text); }
+
+    // What the device reports before the link configures it.
+    Dcb reported{};
+
+    std::vector<std::string> opened_paths;
+    std::vector<SerialStep> calls;  // every call, in order
+    std::vector<Dcb> applied;       // every SetCommState argument
+    std::vector<CommTimeouts> timeouts;
+    std::vector<PortHandle> closed;
+    std::vector<PortHandle> write_handles;
+    std::string written;  // every byte taken, concatenated
+    std::vector<std::string> writes;  // one entry per Write call
+    std::uint32_t queue_in = 0;
+    std::uint32_t queue_out = 0;
+
+private:
+    bool Failing(SerialStep step) const;
+
+    std::map<SerialStep, bool> m_failing;
+    std::size_t m_take_at_most = static_cast<std::size_t>(-1);
+    std::string m_write_error = "Input/output error";
+    PortHandle m_next_handle = 7;
+};
+
+}  // namespace kavel::test

@@ -1,0 +1,30 @@
+#pragma once
+// An in-memory settings store with the same buffer rule as the real one.
+
+#include <map>
+#include <string>
+
+#include "platform/settings_store.h"
+
+namespace kavel::test {
+
+class FakeSettingsStore final : public ISettingsStore {
+public:
+    using Values = std::map<std::string, std::string>;
+
+    std::unique_ptr<ISettingsKey> OpenKey(const std::string& path) override;
+    std::unique_ptr<ISettingsKey> CreateKey(const std::string& path) override;
+
+    // Puts a value (creating its key) without going through the interface.
+    void Put(const std::string& path, const std::string& name, const std::string& value);
+    bool HasKey(const std::string& path) const { return keys.count(path) != 0; }
+    // The stored text, or "<absent>".
+    std::string Get(const std::string& path, const std::string& name) const;
+
+    std::map<std::string, Values> keys;
+    bool fail_create = false;
+    bool fail_writes = false;
+    int opens = 0;
+};
+
+}  // namespace kavel::test
