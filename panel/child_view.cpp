@@ -15,6 +15,8 @@ CChildView::CChildView(const Services& services, QWidget* parent)
 // The SerialLink base closes a held port handle.
 CChildView::~CChildView() = default;
 
+bool CChildView::OnCmdMsg(int) { return false; }
+
 int CChildView::SendCommand(char letter, int value) {
     const SendReport report = Send(letter, value, m_connected != 0);
     m_status3 = QString::fromStdString(report.status3);
