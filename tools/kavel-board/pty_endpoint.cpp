@@ -35,7 +35,9 @@ constexpr std::array<BaudRate, 12> kBaudRates{{
 
 std::string Failure(const std::string& what) { return what + ": " + std::strerror(errno); }
 
-// Raw 8N1, receiver on, modem lines ignored, reads never wait.
+// Raw 8N1, receiver on, modem lines ignored. VMIN stays 1 (as cfmakeraw sets it): with
+// VMIN 0 a terminal read returns 0 when nothing is there, which would look like a hang-up;
+// with VMIN 1 and O_NONBLOCK it fails with EAGAIN instead.
 bool MakeRaw(int fd, std::optional<speed_t> speed, std::string* error) {
     termios tio{};
     if (::tcgetattr(fd, &tio) != 0) {
@@ -44,8 +46,6 @@ bool MakeRaw(int fd, std::optional<speed_t> speed, std::string* error) {
     }
     ::cfmakeraw(&tio);
     tio.c_cflag |= CLOCAL | CREAD;
-    tio.c_cc[VMIN] = 0;
-    tio.c_cc[VTIME] = 0;
     if (speed && (::cfsetispeed(&tio, *speed) != 0 || ::cfsetospeed(&tio, *speed) != 0)) {
         *error = Failure("cfsetspeed");
         return false;
