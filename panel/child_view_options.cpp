@@ -1,11 +1,20 @@
-// The Options menu commands of the panel. The two dialogs are built separately; until then the
-// commands are accepted and do nothing.
+// The Options menu commands of the panel: the two settings dialogs, each run modally over the
+// main window; their results are not used (stored settings take effect at the next connect).
 
 #include "panel/child_view.h"
+#include "settings/com_settings_dlg.h"
+#include "settings/custom_file_dlg.h"
 
 namespace kavel {
 
-void CChildView::OnCommSettings() {}
-void CChildView::OnCustomFile() {}
+void CChildView::OnCommSettings() {
+    CComSettingsDlg dlg(m_services, window());
+    dlg.DoModal();
+}
+
+void CChildView::OnCustomFile() {
+    CCustomFileDlg dlg(m_services, window());
+    dlg.DoModal();
+}
 
 }  // namespace kavel
