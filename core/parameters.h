@@ -3,7 +3,9 @@
 // A value is the scroll limit (maximum + 1) minus the thumb position, so the thumb at the top
 // gives the largest value; the number sent to the board is the value plus 100.
 
+#include <algorithm>
 #include <array>
+#include <limits>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -34,6 +36,32 @@ enum ParameterIndex { kLeftTime = 0, kRightTime, kDutyCycle, kSmoothStart, kOffT
 constexpr int ScrollLimit(int maximum) { return maximum + 1; }
 constexpr int ValueAt(int limit, int position) { return limit - position; }
 constexpr int PositionFor(int limit, int value) { return limit - value; }
+
+// The number a typed value or a thumb's value goes out as: value + 100. A typed number near
+// the int limit would overflow; it is held at the limit instead.
+constexpr int CommandNumber(int value) {
+    constexpr int kLargest = std::numeric_limits<int>::max();
+    return value > kLargest - kSendOffset ? kLargest : value + kSendOffset;
+}
+
+// The thumb position for a typed value: limit minus value, kept inside min .. max as the
+// scroll bar itself keeps it (the arithmetic is 64-bit, so any int is safe).
+constexpr int PositionForTyped(int limit, int value, int min, int max) {
+    const long long position = static_cast<long long>(limit) - value;
+    return static_cast<int>(std::clamp<long long>(position, min, max));
+}
+
+// Only the duty cycle box limits what is typed, to 0 .. 100, before it is used.
+inline constexpr int kDutyTypedMin = 0;
+inline constexpr int kDutyTypedMax = 100;
+constexpr int TypedValue(int parameter, int typed) {
+    return parameter == kDutyCycle ? std::clamp(typed, kDutyTypedMin, kDutyTypedMax) : typed;
+}
+
+// Start and stop: letter s with the board's yes (20) and no (10) plus 100.
+inline constexpr char kStartStopLetter = 's';
+inline constexpr int kStartNumber = 120;
+inline constexpr int kStopNumber = 110;
 
 // The parameter whose scroll bar or edit box has this control id.
 std::optional<int> ParameterByScrollId(int id);
