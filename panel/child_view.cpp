@@ -1,21 +1,181 @@
+// The panel's construction, its controls, its size and its command routing.
+
 #include "panel/child_view.h"
 
+#include <QResizeEvent>
+#include <array>
+#include <utility>
+
+#include "core/parameters.h"
+#include "panel/panel_geometry.h"
 #include "panel/panel_texts.h"
+#include "res/resource_ids.h"
+
+// The USB pictures (res/panel.qrc) are compiled into a static library; naming their
+// registration makes the linker keep them. Outside any namespace, as Qt requires.
+static void RegisterPanelPictures() {
+    Q_INIT_RESOURCE(panel);
+}
 
 namespace kavel {
+namespace {
+
+// The parameters' controls as members, in parameter table order.
+constexpr std::array<PanelScrollBar * CChildView::*, kParameters.size()> kScrollMembers = {
+    &CChildView::m_left_scroll, &CChildView::m_right_scroll, &CChildView::m_duty_scroll,
+    &CChildView::m_smooth_scroll, &CChildView::m_offtime_scroll};
+constexpr std::array<QRect CChildView::*, kParameters.size()> kScrollRectMembers = {
+    &CChildView::m_left_scroll_rect, &CChildView::m_right_scroll_rect,
+    &CChildView::m_duty_scroll_rect, &CChildView::m_smooth_scroll_rect,
+    &CChildView::m_offtime_scroll_rect};
+constexpr std::array<NumberEdit * CChildView::*, kParameters.size()> kEditMembers = {
+    &CChildView::m_left_edit, &CChildView::m_right_edit, &CChildView::m_duty_edit,
+    &CChildView::m_smooth_edit, &CChildView::m_offtime_edit};
+constexpr std::array<QRect CChildView::*, kParameters.size()> kEditRectMembers = {
+    &CChildView::m_left_edit_rect, &CChildView::m_right_edit_rect, &CChildView::m_duty_edit_rect,
+    &CChildView::m_smooth_edit_rect, &CChildView::m_offtime_edit_rect};
+
+}  // namespace
 
 CChildView::CChildView(const Services& services, QWidget* parent)
-    : QWidget(parent),
+    : QFrame(parent),
       SerialLink(services.serial, services.settings, services.messages, services.sleeper),
       m_status1(panel_texts::kStatus1Initial),
       m_status2(panel_texts::kStatus2Initial),
       m_status3(panel_texts::kStatus3Initial),
-      m_services(services) {}
+      m_services(services) {
+    RegisterPanelPictures();
+    // The sunken client edge; the background is the window colour of the current look.
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+    OnCreate();
+}
 
-// The SerialLink base closes a held port handle.
-CChildView::~CChildView() = default;
+// The controls go first, so that none of them reaches a half-destroyed panel; the SerialLink
+// base then closes a held port handle.
+CChildView::~CChildView() {
+    for (const auto member : kScrollMembers) delete std::exchange(this->*member, nullptr);
+    for (const auto member : kEditMembers) delete std::exchange(this->*member, nullptr);
+    delete std::exchange(m_auto_send_check, nullptr);
+    delete std::exchange(m_send_all_button, nullptr);
+    delete std::exchange(m_start_button, nullptr);
+    delete std::exchange(m_stop_button, nullptr);
+}
 
-bool CChildView::OnCmdMsg(int) { return false; }
+void CChildView::CreateControl(QWidget* control, QRect& rect_member, const QRect& rect, int id) {
+    rect_member = rect;
+    SetControlId(control, id);
+    control->setGeometry(ToWidget(rect));
+    control->installEventFilter(this);
+}
+
+// Creates the fourteen controls. The scroll bars and the check box start hidden; painting
+// shows them.
+void CChildView::OnCreate() {
+    for (std::size_t i = 0; i < kParameters.size(); ++i) {
+        const Parameter& parameter = kParameters[i];
+        auto* bar = new PanelScrollBar(this);
+        this->*kScrollMembers[i] = bar;
+        CreateControl(bar, this->*kScrollRectMembers[i], geometry::kScrollRects[i],
+                      parameter.scroll_id);
+        bar->Place(ToWidget(geometry::kScrollRects[i]));
+        bar->setRange(0, parameter.maximum);
+        bar->setValue(parameter.initial_position);
+        bar->setVisible(false);
+        connect(bar, &PanelScrollBar::Scrolled, this,
+                [this, bar](int code, int position) { OnVScroll(code, position, bar); });
+    }
+    for (std::size_t i = 0; i < kParameters.size(); ++i) {
+        auto* edit = new NumberEdit(this);
+        this->*kEditMembers[i] = edit;
+        CreateControl(edit, this->*kEditRectMembers[i], geometry::kEditRects[i],
+                      kParameters[i].edit_id);
+    }
+
+    m_auto_send_check = new WholeRectCheckBox(QString::fromUtf8(panel_texts::kAutoSend), this);
+    m_send_all_button = new QPushButton(QString::fromUtf8(panel_texts::kSendAll), this);
+    m_start_button = new QPushButton(QString::fromUtf8(panel_texts::kStart), this);
+    m_stop_button = new QPushButton(QString::fromUtf8(panel_texts::kStop), this);
+
+    CreateControl(m_auto_send_check, m_auto_send_check_rect, geometry::kAutoSendRect,
+                  ids::IDC_AUTOSEND);
+    m_auto_send_check->setVisible(false);
+    m_auto_send_check->setChecked(true);
+    m_auto_send = 1;
+
+    const std::array<std::pair<QPushButton*, QRect*>, 3> buttons = {
+        {{m_send_all_button, &m_send_all_button_rect},
+         {m_start_button, &m_start_button_rect},
+         {m_stop_button, &m_stop_button_rect}}};
+    const std::array<QRect, 3> rects = {geometry::kSendAllRect, geometry::kStartRect,
+                                        geometry::kStopRect};
+    const std::array<int, 3> ids = {ids::IDC_SENDALL, ids::IDC_START, ids::IDC_STOP};
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        QPushButton* button = buttons[i].first;
+        CreateControl(button, *buttons[i].second, rects[i], ids[i]);
+        const int id = ids[i];
+        connect(button, &QPushButton::clicked, this, [this, id] { OnCmdMsg(id); });
+    }
+    installEventFilter(this);  // Enter with the focus on the panel itself
+}
+
+// Every size change writes the scroll bars' values into the edit boxes, replacing whatever
+// was typed and not applied.
+void CChildView::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    OnSize();
+}
+
+void CChildView::OnSize() {
+    for (std::size_t i = 0; i < kParameters.size(); ++i) {
+        Edit(static_cast<int>(i))->setText(QString::number(ParameterValue(static_cast<int>(i))));
+    }
+}
+
+QSize CChildView::sizeHint() const {
+    return geometry::kClientSize + QSize(2 * frameWidth(), 2 * frameWidth());
+}
+
+QPoint CChildView::ClientOrigin() const {
+    return contentsRect().topLeft();
+}
+
+PanelScrollBar* CChildView::ScrollBar(int parameter) const {
+    return this->*kScrollMembers.at(static_cast<std::size_t>(parameter));
+}
+
+NumberEdit* CChildView::Edit(int parameter) const {
+    return this->*kEditMembers.at(static_cast<std::size_t>(parameter));
+}
+
+// Scroll limit minus thumb position; the bars have no page size, so the limit is maximum + 1.
+int CChildView::ParameterValue(int parameter) const {
+    const QScrollBar* bar = ScrollBar(parameter);
+    return ValueAt(ScrollLimit(bar->maximum()), bar->value());
+}
+
+bool CChildView::OnCmdMsg(int id) {
+    switch (id) {
+        case ids::IDC_SENDALL:
+            OnSendAll();
+            return true;
+        case ids::IDC_START:
+            OnStart();
+            return true;
+        case ids::IDC_STOP:
+            OnStop();
+            return true;
+        case ids::ID_COMM_SETTINGS:
+            OnCommSettings();
+            return true;
+        case ids::ID_CUSTOM_FILE:
+            OnCustomFile();
+            return true;
+        default:
+            return false;
+    }
+}
 
 int CChildView::SendCommand(char letter, int value) {
     const SendReport report = Send(letter, value, m_connected != 0);

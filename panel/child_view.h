@@ -1,17 +1,29 @@
 #pragma once
 // The control panel: the one child window of the main frame. It owns the serial link to the
-// board (the SerialLink base gives it m_port_open, m_port_handle, m_dcb and m_sio), shows
-// three status lines and turns the user's actions into commands.
+// board (the SerialLink base gives it m_port_open, m_port_handle, m_dcb and m_sio), holds the
+// five parameter scroll bars with their edit boxes, "Auto send", "Send All", "Start" and
+// "Stop", paints the column labels, the status lines, the USB symbol and the group highlight,
+// and turns the user's actions into commands.
+//
+// Coordinates called client coordinates are inside the panel's 2-pixel sunken edge; the edge
+// is the panel's non-client area.
 
+#include <QCheckBox>
+#include <QFrame>
+#include <QPushButton>
+#include <QRect>
 #include <QString>
-#include <QWidget>
 
 #include "core/serial_link.h"
+#include "panel/panel_controls.h"
+#include "panel/panel_scroll_bar.h"
 #include "platform/services.h"
+
+class QPainter;
 
 namespace kavel {
 
-class CChildView : public QWidget, public SerialLink {
+class CChildView : public QFrame, public SerialLink {
     Q_OBJECT
 
 public:
@@ -28,12 +40,95 @@ public:
     void OnCommSettings();
     void OnCustomFile();
 
+    // Commands of the three push buttons. "Send All" pauses this long after each command.
+    static constexpr unsigned kSendAllPauseMs = 50;
+    void OnSendAll();
+    void OnStart();
+    void OnStop();
+
+    // A scroll code for one of the scroll bars; nPos is the thumb position asked for by the
+    // two thumb codes.
+    void OnVScroll(int nSBCode, int nPos, QScrollBar* pScrollBar);
+    // Mouse buttons on the client area, in client coordinates; nButton 1 is the back side
+    // button, 2 the forward one.
+    void OnLButtonDown(QPoint point);
+    void OnRButtonDown(QPoint point);
+    void OnXButtonDown(int nButton, QPoint point);
+    // A side button on the sunken edge; point in screen coordinates.
+    void OnNcXButtonDown(int nButton, QPoint point);
+    // Sees every event of the panel and its controls before they do: Enter in an edit box
+    // applies the typed number. Never consumes the event.
+    bool PreTranslateMessage(QObject* target, QEvent* event);
+
+    QSize sizeHint() const override;
+
+    // The controls (children of the panel) and the client rectangles they were created with.
+    PanelScrollBar* m_left_scroll = nullptr;
+    QRect m_left_scroll_rect;
+    PanelScrollBar* m_right_scroll = nullptr;
+    QRect m_right_scroll_rect;
+    PanelScrollBar* m_duty_scroll = nullptr;
+    QRect m_duty_scroll_rect;
+    PanelScrollBar* m_smooth_scroll = nullptr;
+    QRect m_smooth_scroll_rect;
+    PanelScrollBar* m_offtime_scroll = nullptr;
+    QRect m_offtime_scroll_rect;
+    NumberEdit* m_left_edit = nullptr;
+    QRect m_left_edit_rect;
+    NumberEdit* m_right_edit = nullptr;
+    QRect m_right_edit_rect;
+    NumberEdit* m_duty_edit = nullptr;
+    QRect m_duty_edit_rect;
+    NumberEdit* m_smooth_edit = nullptr;
+    QRect m_smooth_edit_rect;
+    NumberEdit* m_offtime_edit = nullptr;
+    QRect m_offtime_edit_rect;
+    QCheckBox* m_auto_send_check = nullptr;
+    QRect m_auto_send_check_rect;
+    // The check box's state as last read: at every scroll code, at Enter and after every
+    // side-button action; gates sending on scroll and Enter.
+    int m_auto_send = 0;
+    QPushButton* m_send_all_button = nullptr;
+    QRect m_send_all_button_rect;
+    QPushButton* m_start_button = nullptr;
+    QRect m_start_button_rect;
+    QPushButton* m_stop_button = nullptr;
+    QRect m_stop_button_rect;
+
     QString m_status1;
     QString m_status2;
     QString m_status3;
     int m_connected = 0;
+    // The group the side buttons adjust, 0 .. 8; anything else is taken as 5.
+    int m_selected = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void OnCreate();
+    void OnSize();
+    void OnPaint();
+    void PaintLabels(QPainter& dc) const;
+    void PaintStatusLines(QPainter& dc) const;
+    void PaintUsbSymbol(QPainter& dc) const;
+    void PaintHighlight(QPainter& dc);
+
+    void CreateControl(QWidget* control, QRect& rect_member, const QRect& rect, int id);
+    QPoint ClientOrigin() const;
+    QRect ToWidget(const QRect& client) const { return client.translated(ClientOrigin()); }
+    PanelScrollBar* ScrollBar(int parameter) const;
+    NumberEdit* Edit(int parameter) const;
+    int ParameterValue(int parameter) const;
+    void RefreshAutoSend();
+    void NotConnectedReport();
+    void ApplyTypedNumber(int parameter, const QString& text);
+    void StepGroup(int selected, bool up);
+
     const Services m_services;
 };
 

@@ -1,0 +1,116 @@
+// Painting: the column labels, the status lines, the USB symbol and the group highlight, drawn
+// at fixed client positions over the background of the current look.
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPixmap>
+#include <cstdlib>
+#include <map>
+
+#include "panel/child_view.h"
+#include "panel/panel_colours.h"
+#include "panel/panel_geometry.h"
+#include "panel/panel_texts.h"
+
+namespace kavel {
+namespace {
+
+// The pixel size of the face whose cell height (ascent + descent) comes closest to the asked
+// height; on a tie the smaller size. Remembered per height: it cannot change while running.
+int PixelSizeForCellHeight(int cell_height) {
+    static std::map<int, int> known;
+    if (const auto it = known.find(cell_height); it != known.end()) return it->second;
+    int best = 1;
+    int best_miss = -1;
+    for (int size = 1; size <= 2 * cell_height; ++size) {
+        QFont font(QString::fromUtf8(fonts::kFace));
+        font.setPixelSize(size);
+        const int miss = std::abs(QFontMetrics(font).height() - cell_height);
+        if (best_miss < 0 || miss < best_miss) {
+            best = size;
+            best_miss = miss;
+        }
+    }
+    known.emplace(cell_height, best);
+    return best;
+}
+
+QFont CellHeightFont(int cell_height) {
+    QFont font(QString::fromUtf8(fonts::kFace));
+    font.setWeight(QFont::Normal);
+    font.setPixelSize(PixelSizeForCellHeight(cell_height));
+    return font;
+}
+
+// Text on a filled box of the background colour exactly as large as the text: its advance
+// width by the font's cell height, with the top-left corner at the point.
+void DrawOpaqueText(QPainter& dc, QPoint top_left, const QString& text, const QColor& background) {
+    const QFontMetrics metrics = dc.fontMetrics();
+    dc.fillRect(QRect(top_left, QSize(metrics.horizontalAdvance(text), metrics.height())),
+                background);
+    dc.drawText(top_left + QPoint(0, metrics.ascent()), text);
+}
+
+}  // namespace
+
+void CChildView::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);  // the sunken edge
+    OnPaint();
+}
+
+void CChildView::OnPaint() {
+    // Every paint makes these visible again, whatever hid them.
+    for (int i = 0; i < static_cast<int>(kParameters.size()); ++i) ScrollBar(i)->setVisible(true);
+    for (int i = 0; i < static_cast<int>(kParameters.size()); ++i) Edit(i)->setVisible(true);
+    m_auto_send_check->setVisible(true);
+    m_send_all_button->setVisible(true);
+
+    QPainter dc(this);
+    dc.setClipRect(contentsRect());
+    dc.translate(ClientOrigin());
+    PaintLabels(dc);
+    PaintStatusLines(dc);
+    PaintUsbSymbol(dc);
+    PaintHighlight(dc);
+}
+
+void CChildView::PaintLabels(QPainter& dc) const {
+    dc.setFont(CellHeightFont(fonts::kLabelCellHeight));
+    dc.setPen(colours::kText);
+    for (std::size_t i = 0; i < kParameters.size(); ++i) {
+        const std::string_view label = kParameters[i].label;
+        DrawOpaqueText(dc, geometry::kLabelOrigins[i],
+                       QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
+                       colours::kLabelBackground);
+    }
+}
+
+void CChildView::PaintStatusLines(QPainter& dc) const {
+    dc.setFont(CellHeightFont(fonts::kStatusCellHeight));
+    dc.setPen(colours::kText);
+    const std::array<const QString*, 3> lines = {&m_status1, &m_status2, &m_status3};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        DrawOpaqueText(dc, geometry::kStatusOrigins[i], *lines[i], colours::kStatusBackground);
+    }
+}
+
+// The picture at its own size; nothing when it cannot be loaded.
+void CChildView::PaintUsbSymbol(QPainter& dc) const {
+    const QPixmap picture(QString::fromUtf8(m_connected != 0 ? panel_texts::kUsbConnectedImage
+                                                             : panel_texts::kUsbDisconnectedImage));
+    if (!picture.isNull()) dc.drawPixmap(geometry::kUsbOrigin, picture);
+}
+
+// A selection outside 0 .. 8 (negative ones included) becomes the default group first.
+void CChildView::PaintHighlight(QPainter& dc) {
+    if (static_cast<unsigned>(m_selected) >= static_cast<unsigned>(kGroupCount)) {
+        m_selected = kDefaultGroup;
+    }
+    const geometry::HighlightBars& bars =
+        geometry::kHighlightBars[static_cast<std::size_t>(m_selected)];
+    for (int i = 0; i < bars.count; ++i) {
+        dc.fillRect(bars.rects[static_cast<std::size_t>(i)], colours::kHighlight);
+    }
+}
+
+}  // namespace kavel
