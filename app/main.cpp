@@ -1,9 +1,11 @@
-// Starts the program: the platform services, then the window.
+// Starts the program: the platform services, then the application object, which creates and
+// shows the main window and runs until it is closed.
+
+#include <cstdlib>
 
 #include <QApplication>
 
-#include "core/app_identity.h"
-#include "panel/child_view.h"
+#include "app/kavel_app.h"
 #include "platform/posix/posix_serial_device.h"
 #include "platform/posix/thread_sleeper.h"
 #include "platform/qt/qsettings_store.h"
@@ -12,8 +14,7 @@
 #include "platform/qt/qt_url_opener.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(kavel::kAppTitle.data()));
+    QApplication qt_app(argc, argv);
 
     kavel::posix::PosixSerialDevice serial;
     kavel::qt::QSettingsStore settings;
@@ -23,9 +24,11 @@ int main(int argc, char* argv[]) {
     kavel::qt::QtFileChooser files;
     const kavel::Services services{serial, settings, messages, sleeper, urls, files};
 
-    kavel::CChildView panel(services);
-    panel.setWindowTitle(QString::fromUtf8(kavel::kAppTitle.data()));
-    panel.resize(860, 600);
-    panel.show();
-    return QApplication::exec();
+    kavel::CKavelApp app(services);
+    if (!app.InitInstance()) {
+        app.ExitInstance();
+        return EXIT_FAILURE;
+    }
+    app.Run();
+    return app.ExitInstance();
 }
