@@ -1,0 +1,85 @@
+// The About box: its texts, the information page, and how it closes.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/about_dlg.h"
+#include "tests/fakes/recorders.h"
+
+namespace kavel::test {
+namespace {
+
+TEST(AboutBox, ShowsTheTemplateTexts) {
+    UrlRecorder urls;
+    CAboutDlg about(urls);
+    EXPECT_EQ(about.windowTitle(), "About Kavel");
+    QStringList texts;
+    for (const StaticText* text : about.findChildren<StaticText*>()) texts << text->text();
+    const QStringList expected = {
+        "Kavel, Version 1.0 - Sends scroll bar positions to a Arduino",
+        "If you are using the serial monitor add 100 to each value",
+        "e.g. for a start value of 10 type s110 and click send",
+        "'s':  Start, 10 no ,20 yes\"",
+        "'y':\t\t//Duty cycle 0 to 100\"",
+        "'l':\t\t//Left movement time 0 to 100\"",
+        "'r':\t\t//Right movement time 0 to 100\"",
+        "'m':\t\t//SmoothStartMax The length of smooth start\"",
+        "'o':\t\t//OffTimeMillis - Off time between pulse",
+        "'?':\t\t//Info - this info",
+    };
+    EXPECT_EQ(texts, expected);
+    EXPECT_EQ(about.MoreInfoButton()->text(), "More info: http:/kavel.example.org/arduino");
+    EXPECT_EQ(about.OkButton()->text(), "OK");
+    EXPECT_TRUE(about.OkButton()->isDefault());
+
+    // Laid out from dialog units: everything inside the box, OK in its lower right corner,
+    // the texts one above the other.
+    const QRect box = about.rect();
+    for (const QWidget* child : about.findChildren<QWidget*>()) {
+        EXPECT_TRUE(box.contains(child->geometry())) << child->metaObject()->className();
+    }
+    const QRect ok = about.OkButton()->geometry();
+    EXPECT_GT(ok.left(), box.width() * 8 / 10);
+    EXPECT_GT(ok.top(), box.height() * 8 / 10);
+    const auto lines = about.findChildren<StaticText*>();
+    for (int i = 2; i < lines.size(); ++i) {
+        EXPECT_GT(lines[i]->y(), lines[i - 1]->geometry().bottom());
+    }
+}
+
+TEST(AboutBox, MoreInfoOpensThePageAndStaysOpen) {
+    UrlRecorder urls;
+    CAboutDlg about(urls);
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    QTest::mouseClick(about.MoreInfoButton(), Qt::LeftButton);
+    QTest::mouseClick(about.MoreInfoButton(), Qt::LeftButton);
+    EXPECT_EQ(urls.opened, (std::vector<std::string>{"http://kavel.example.org/arduino/index.html",
+                                                     "http://kavel.example.org/arduino/index.html"}));
+    EXPECT_TRUE(about.isVisible());
+}
+
+TEST(AboutBox, OkHasTheFocusEnterAndEscapeClose) {
+    UrlRecorder urls;
+    struct Case {
+        Qt::Key key;
+        int result;
+    };
+    for (const Case& c : {Case{Qt::Key_Return, QDialog::Accepted}, Case{Qt::Key_Escape, QDialog::Rejected}}) {
+        CAboutDlg about(urls);
+        about.show();
+        about.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+        EXPECT_TRUE(about.OkButton()->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), c.key);
+        EXPECT_FALSE(about.isVisible());
+        EXPECT_EQ(about.result(), c.result);
+    }
+    EXPECT_TRUE(urls.opened.empty());
+}
+
+}  // namespace
+}  // namespace kavel::test
