@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Takes a screenshot of Kavel's main window on a virtual X display and writes it to
+# docs/screenshot.png (or the file given as the second argument).
+#
+#   tools/screenshot.sh [path/to/kavel] [output.png]
+#
+# Needs Xvfb, xwininfo and ImageMagick (import, convert). The program runs with a temporary
+# settings folder, so it shows its first-start look and never touches the user's settings.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+kavel=${1:-$here/build/default/app/kavel}
+output=${2:-$here/docs/screenshot.png}
+screen_size=1280x1024x24
+
+for tool in Xvfb xwininfo import convert; do
+  command -v "$tool" >/dev/null || { echo "screenshot: $tool is missing" >&2; exit 1; }
+done
+[ -x "$kavel" ] || { echo "screenshot: no program at $kavel (build it first)" >&2; exit 1; }
+
+work=$(mktemp -d)
+xvfb_pid=""
+kavel_pid=""
+cleanup() {
+  [ -n "$kavel_pid" ] && kill "$kavel_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A free display number: Xvfb picks one and reports it on the file descriptor given.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 "$screen_size" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 1 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.05
+done
+exec 3>&-
+display=":$(head -n1 "$work/display")"
+[ "$display" != ":" ] || { echo "screenshot: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+
+mkdir -p "$work/config"
+DISPLAY=$display XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb "$kavel" >"$work/kavel.log" 2>&1 &
+kavel_pid=$!
+
+# Wait for the main window to be mapped, then give it a moment to paint.
+window=""
+for _ in $(seq 1 200); do
+  window=$(DISPLAY=$display xwininfo -root -tree 2>/dev/null |
+           awk '/"Kavel": \("kavel" "Kavel"\)/ {print $1; exit}')
+  if [ -n "$window" ] &&
+     DISPLAY=$display xwininfo -id "$window" 2>/dev/null | grep -q 'Map State: IsViewable'; then
+    break
+  fi
+  window=""
+  kill -0 "$kavel_pid" 2>/dev/null || { echo "screenshot: kavel ended" >&2; cat "$work/kavel.log" >&2; exit 1; }
+  sleep 0.05
+done
+[ -n "$window" ] || { echo "screenshot: no Kavel window appeared" >&2; exit 1; }
+sleep 1
+
+info=$(DISPLAY=$display xwininfo -id "$window")
+x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+w=$(awk '/Width:/ {print $2}' <<<"$info")
+h=$(awk '/Height:/ {print $2}' <<<"$info")
+
+DISPLAY=$display import -window root "$work/root.png"
+mkdir -p "$(dirname "$output")"
+convert "$work/root.png" -crop "${w}x${h}+${x}+${y}" +repage -strip "$output"
+echo "screenshot: ${w}x${h} window written to $output"
