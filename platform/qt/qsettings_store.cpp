@@ -23,7 +23,8 @@ std::pair<QString, QString> NamesFor(const std::string& key_path) {
 
 std::unique_ptr<QSettings> SettingsFor(const std::string& key_path) {
     const auto [organisation, application] = NamesFor(key_path);
-    auto settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+    // The native format on Linux is INI text in a .conf file (IniFormat would name it .ini).
+    auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                                 organisation, application);
     settings->setFallbacksEnabled(false);  // never read the system-wide files
     return settings;

@@ -9,10 +9,12 @@ namespace kavel::qt {
 std::string QtFileChooser::ChooseOpenFile(const FileChooserRequest& request) {
     QStringList filters;
     for (const FileFilter& filter : request.filters) {
-        // Qt takes the patterns from the parentheses; add them where the label has none.
-        const std::string bracketed = "(" + filter.pattern + ")";
-        const bool shown = filter.label.find(bracketed) != std::string::npos;
-        filters << QString::fromStdString(shown ? filter.label : filter.label + " " + bracketed);
+        // Qt takes the patterns from the label's parentheses: show the ones actually used.
+        QString label = QString::fromStdString(filter.label).trimmed();
+        if (label.endsWith(')') && label.contains('(')) {
+            label = label.left(label.lastIndexOf('(')).trimmed();
+        }
+        filters << label + " (" + QString::fromStdString(filter.pattern) + ")";
     }
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setFileMode(QFileDialog::ExistingFile);
