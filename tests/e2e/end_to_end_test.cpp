@@ -27,7 +27,7 @@ class EndToEnd : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(config.isValid());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
         ASSERT_TRUE(board.Start());
         auto key = settings.CreateKey(std::string(record::kKeyPath));
         ASSERT_TRUE(key);
@@ -101,11 +101,10 @@ TEST_F(EndToEnd, AUserSessionMovesTheBoardAlong) {
     // Dragging the off time thumb up: the board follows to the value the box shows.
     QScrollBar* off = panel->m_offtime_scroll;
     const QPoint grip = ScrollBarPart(off, QStyle::SC_ScrollBarSlider).center();
-    SendMouse(off, QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
-    SendMouse(off, QEvent::MouseMove, grip - QPoint(0, 30), Qt::NoButton, Qt::LeftButton);
-    SendMouse(off, QEvent::MouseMove, grip - QPoint(0, 60), Qt::NoButton, Qt::LeftButton);
-    SendMouse(off, QEvent::MouseButtonRelease, grip - QPoint(0, 60), Qt::LeftButton,
-              Qt::NoButton);
+    SendMouse(off, QEvent::MouseButtonPress, grip, Qt::LeftButton);
+    SendMouse(off, QEvent::MouseMove, grip - QPoint(0, 30), Qt::LeftButton);
+    SendMouse(off, QEvent::MouseMove, grip - QPoint(0, 60), Qt::LeftButton);
+    SendMouse(off, QEvent::MouseButtonRelease, grip - QPoint(0, 60), Qt::NoButton);
     const std::size_t after_drag = board.Commands().size() + 4;  // two tracks, position, end
     board.WaitForCommands(after_drag);
     const int off_value = panel->m_offtime_edit->text().toInt();
