@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 
@@ -15,17 +16,26 @@
 namespace kavel {
 namespace {
 
+int CellHeightAt(int pixel_size) {
+    QFont font(QString::fromUtf8(fonts::kFace));
+    font.setPixelSize(pixel_size);
+    return QFontMetrics(font).height();
+}
+
 // The pixel size of the face whose cell height (ascent + descent) comes closest to the asked
-// height; on a tie the smaller size. Remembered per height: it cannot change while running.
+// height; on a tie the smaller size. The cell grows in proportion to the size, so the sizes
+// around the proportional estimate are the only candidates. Remembered per height: it cannot
+// change while the program runs.
 int PixelSizeForCellHeight(int cell_height) {
+    constexpr int kAround = 2;
     static std::map<int, int> known;
     if (const auto it = known.find(cell_height); it != known.end()) return it->second;
-    int best = 1;
+    const int estimate =
+        std::max(1, cell_height * cell_height / std::max(1, CellHeightAt(cell_height)));
+    int best = estimate;
     int best_miss = -1;
-    for (int size = 1; size <= 2 * cell_height; ++size) {
-        QFont font(QString::fromUtf8(fonts::kFace));
-        font.setPixelSize(size);
-        const int miss = std::abs(QFontMetrics(font).height() - cell_height);
+    for (int size = std::max(1, estimate - kAround); size <= estimate + kAround; ++size) {
+        const int miss = std::abs(CellHeightAt(size) - cell_height);
         if (best_miss < 0 || miss < best_miss) {
             best = size;
             best_miss = miss;
