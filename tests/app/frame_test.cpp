@@ -3,7 +3,9 @@
 #include <set>
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QImage>
+#include <QMimeData>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -131,9 +133,24 @@ TEST_F(AppTest, CustomizeDialogShowsBarsAndPutsCommandsOnThem) {
     QTest::mouseClick(dialog->findChild<QPushButton*>("add"), Qt::LeftButton);
     EXPECT_EQ(mine->Commands(), std::vector<int>{57665});
 
+    // A command dragged out of the list and dropped just left of Exit goes before it.
+    categories->setCurrentRow(1);  // Edit: Undo, Cut, Copy, Paste
+    auto* commands = dialog->findChild<QListWidget*>("commands");
+    ASSERT_EQ(commands->count(), 4);
+    std::unique_ptr<QMimeData> mime(commands->model()->mimeData({commands->model()->index(3, 0)}));
+    ASSERT_NE(mime, nullptr);
+    QApplication::processEvents();
+    const QPoint before_exit = mine->WidgetAt(0)->geometry().topLeft() + QPoint(1, 1);
+    QDragEnterEvent enter(before_exit, Qt::CopyAction, mime.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(mine, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(before_exit, Qt::CopyAction, mime.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(mine, &drop);
+    EXPECT_EQ(mine->Commands(), (std::vector<int>{57637, 57665}));
+
     // While the dialog is open, buttons move without Alt: Exit dragged onto the standard bar.
     QApplication::processEvents();
-    QWidget* exit_button = mine->WidgetAt(0);
+    QWidget* exit_button = mine->WidgetAt(1);
     QWidget* about_button = frame->m_tool_bar->WidgetAt(4);
     QTest::mousePress(exit_button, Qt::LeftButton);
     QTest::mouseMove(exit_button, exit_button->rect().center() + QPoint(12, 0));
@@ -141,7 +158,7 @@ TEST_F(AppTest, CustomizeDialogShowsBarsAndPutsCommandsOnThem) {
     QTest::mouseMove(exit_button, on_about);
     QTest::mouseRelease(exit_button, Qt::LeftButton, {}, on_about);
     QApplication::processEvents();
-    EXPECT_TRUE(mine->Commands().empty());
+    EXPECT_EQ(mine->Commands(), std::vector<int>{57637});
     EXPECT_EQ(frame->m_tool_bar->Commands(), (std::vector<int>{57635, 57634, 57637, 0, 57665, 57664}));
     dialog->close();
 }
