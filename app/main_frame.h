@@ -83,7 +83,7 @@ public:
     // The bars' context menu: every bar, marked when visible, and "Customize...".
     QMenu* createPopupMenu() override;
 
-    // The members that carry the documented window ids.
+    // The frame's parts, each with its fixed window id.
     QMenuBar* m_menu_bar = nullptr;      // 59398
     CommandToolBar* m_tool_bar = nullptr;  // 59392
     QStatusBar* m_status_bar = nullptr;  // 59393

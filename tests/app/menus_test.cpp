@@ -1,5 +1,5 @@
-// The menus, accelerators, toolbar and status bar as the frame builds them, against the
-// program's documented tables.
+// The menus, accelerators, toolbar and status bar as the frame builds them, checked against
+// the texts, ids and prompts the program must show.
 
 #include <QAction>
 #include <QLabel>
