@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QString>
+#include <QStringList>
 
 namespace kavel::dlg {
 namespace {
@@ -10,6 +11,16 @@ namespace {
 int MulDiv(int a, int b, int c) { return static_cast<int>((static_cast<long long>(a) * b + c / 2) / c); }
 
 }  // namespace
+
+QFont DialogFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Shell Dlg"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
 
 BaseUnits DialogBaseUnits(const QFont& font) {
     // The average width of the 52 letters, rounded, and the height of a character cell.

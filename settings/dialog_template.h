@@ -52,6 +52,9 @@ struct BaseUnits {
     int y = 0;
 };
 
+// The dialog font: "MS Shell Dlg" at 8 points (11 pixels at 96 dots per inch), or the nearest
+// sans-serif face the system has.
+QFont DialogFont();
 BaseUnits DialogBaseUnits(const QFont& font);
 // A rectangle in dialog units to pixels: its four edges are converted one by one, with rounding.
 QRect MapDialogRect(const DlgRect& rect, BaseUnits units);

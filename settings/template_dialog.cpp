@@ -14,7 +14,10 @@ namespace kavel {
 using dlg::ToQString;
 
 CTemplateDialog::CTemplateDialog(const dlg::DialogTemplate& dialog_template, QWidget* parent)
-    : QDialog(parent), m_template(dialog_template), m_units(dlg::DialogBaseUnits(font())) {
+    : QDialog(parent),
+      m_template(dialog_template),
+      m_units(dlg::DialogBaseUnits(dlg::DialogFont())) {
+    setFont(dlg::DialogFont());
     // Caption, system menu and a modal frame: no resizing, no help button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
