@@ -35,7 +35,6 @@ namespace {
 using namespace ids;
 
 // The Options menu: the panel's commands.
-constexpr int kPanelCommands[] = {ID_COMM_SETTINGS, ID_CUSTOM_FILE};
 constexpr int kIndicatorIds[] = {ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
 constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
 
@@ -285,8 +284,7 @@ bool CMainFrame::OnCommand(int id) {
 }
 
 void CMainFrame::OnUpdateCmdUI(CCmdUI& ui) {
-    if (std::find(std::begin(kPanelCommands), std::end(kPanelCommands), ui.id) !=
-        std::end(kPanelCommands)) {
+    if (m_view != nullptr && m_view->HandlesCommand(ui.id)) {
         ui.Enable();
         return;
     }

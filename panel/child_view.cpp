@@ -155,26 +155,38 @@ int CChildView::ParameterValue(int parameter) const {
     return ValueAt(ScrollLimit(bar->maximum()), bar->value());
 }
 
-bool CChildView::OnCmdMsg(int id) {
-    switch (id) {
-        case ids::IDC_SENDALL:
-            OnSendAll();
-            return true;
-        case ids::IDC_START:
-            OnStart();
-            return true;
-        case ids::IDC_STOP:
-            OnStop();
-            return true;
-        case ids::ID_COMM_SETTINGS:
-            OnCommSettings();
-            return true;
-        case ids::ID_CUSTOM_FILE:
-            OnCustomFile();
-            return true;
-        default:
-            return false;
+namespace {
+
+// The panel's commands and their handlers.
+struct CommandEntry {
+    int id;
+    void (CChildView::*handler)();
+};
+
+constexpr CommandEntry kCommandMap[] = {
+    {ids::IDC_SENDALL, &CChildView::OnSendAll},
+    {ids::IDC_START, &CChildView::OnStart},
+    {ids::IDC_STOP, &CChildView::OnStop},
+    {ids::ID_COMM_SETTINGS, &CChildView::OnCommSettings},
+    {ids::ID_CUSTOM_FILE, &CChildView::OnCustomFile},
+};
+
+const CommandEntry* FindCommand(int id) {
+    for (const CommandEntry& entry : kCommandMap) {
+        if (entry.id == id) return &entry;
     }
+    return nullptr;
+}
+
+}  // namespace
+
+bool CChildView::HandlesCommand(int id) const { return FindCommand(id) != nullptr; }
+
+bool CChildView::OnCmdMsg(int id) {
+    const CommandEntry* entry = FindCommand(id);
+    if (entry == nullptr) return false;
+    (this->*entry->handler)();
+    return true;
 }
 
 int CChildView::SendCommand(char letter, int value) {

@@ -36,6 +36,8 @@ public:
 
     // Offers a menu or button command to the panel; true when the panel handled it.
     bool OnCmdMsg(int id);
+    // Whether OnCmdMsg would handle the command (the frame enables its menu items by it).
+    bool HandlesCommand(int id) const;
     // Options menu: the Com Settings dialog and the custom controls file dialog.
     void OnCommSettings();
     void OnCustomFile();
