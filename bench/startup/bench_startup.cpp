@@ -23,12 +23,7 @@
 #include <QTimer>
 
 #include "app/kavel_app.h"
-#include "platform/posix/posix_serial_device.h"
-#include "platform/posix/thread_sleeper.h"
-#include "platform/qt/qsettings_store.h"
-#include "platform/qt/qt_file_chooser.h"
-#include "platform/qt/qt_message_box.h"
-#include "platform/qt/qt_url_opener.h"
+#include "platform/system_services.h"
 
 namespace {
 
@@ -78,13 +73,8 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication qt_app(argc, argv);
-    kavel::posix::PosixSerialDevice serial;
-    kavel::qt::QSettingsStore settings;
-    kavel::qt::QtMessageBox messages;
-    kavel::ThreadSleeper sleeper;
-    kavel::qt::QtUrlOpener urls;
-    kavel::qt::QtFileChooser files;
-    const kavel::Services services{serial, settings, messages, sleeper, urls, files};
+    kavel::SystemServices system;
+    const kavel::Services services = system.services();
 
     long long startup_us = -1;
     long rss_kb = -1;
