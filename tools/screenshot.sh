@@ -29,17 +29,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A free display number: Xvfb picks one and reports it on the file descriptor given.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 "$screen_size" -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 1 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.05
-done
-exec 3>&-
-display=":$(head -n1 "$work/display")"
-[ "$display" != ":" ] || { echo "screenshot: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+. "$here/tools/xvfb.sh"
+start_xvfb "$work" "$screen_size"
+[ -n "$display" ] || { echo "screenshot: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 
 mkdir -p "$work/config"
 DISPLAY=$display XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb "$kavel" >"$work/kavel.log" 2>&1 &

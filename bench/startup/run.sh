@@ -27,18 +27,9 @@ trap cleanup EXIT
 platform=offscreen
 display=""
 if command -v Xvfb >/dev/null; then
-  exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 1 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-  done
-  exec 3>&-
-  if [ -s "$work/display" ]; then
-    display=":$(head -n1 "$work/display")"
-    platform=xcb
-  fi
+  . "$here/tools/xvfb.sh"
+  start_xvfb "$work" 1280x1024x24
+  [ -n "$display" ] && platform=xcb
 fi
 
 mkdir -p "$work/config"
