@@ -44,33 +44,8 @@ constexpr int kIconX = 14, kIconY = 14;
 constexpr int kIconSize = 32;  // the icon is shown at its own size
 constexpr dlg::DlgRect kMoreInfoRect = {16, 177, 466, 36};
 constexpr dlg::DlgRect kOkRect = {539, 228, 50, 14};
-constexpr int kTabStopChars = 8;  // tab stops every eight average characters
 
 }  // namespace
-
-StaticText::StaticText(const QString& text, QWidget* parent) : QWidget(parent), m_text(text) {}
-
-void StaticText::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setClipRect(rect());
-    painter.setPen(palette().color(QPalette::WindowText));
-    QTextOption option(Qt::AlignLeft);
-    option.setWrapMode(QTextOption::WordWrap);
-    option.setTabStopDistance(kTabStopChars * fontMetrics().averageCharWidth());
-    QTextLayout layout(m_text, font());
-    layout.setTextOption(option);
-    layout.beginLayout();
-    qreal y = 0;
-    while (y < height()) {
-        QTextLine line = layout.createLine();
-        if (!line.isValid()) break;
-        line.setLineWidth(width());
-        line.setPosition(QPointF(0, y));
-        y += line.height();
-    }
-    layout.endLayout();
-    layout.draw(&painter, QPointF(0, 0));
-}
 
 CAboutDlg::CAboutDlg(IUrlOpener& urls, QWidget* parent) : QDialog(parent), m_urls(urls) {
     setWindowTitle(FromView(kCaption));

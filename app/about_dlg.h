@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QString>
 
+#include "app/static_text.h"
 #include "platform/url_opener.h"
 
 class QPushButton;
@@ -15,22 +16,6 @@ namespace kavel {
 
 // The server of the project's information page.
 inline constexpr std::string_view kInfoHost = "kavel.example.org";
-
-// A static text: left-aligned, tabs expanded every eight average characters, words wrapped
-// inside its rectangle and whatever does not fit cut off.
-class StaticText : public QWidget {
-    Q_OBJECT
-
-public:
-    StaticText(const QString& text, QWidget* parent);
-    const QString& text() const { return m_text; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QString m_text;
-};
 
 class CAboutDlg : public QDialog {
     Q_OBJECT

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include "app/cmd_ui.h"
+#include "app/context_menu_manager.h"
 #include "platform/services.h"
 
 namespace kavel {
@@ -23,17 +24,6 @@ struct MenuItem;
 // Which controls the program claims to display: 0 standard, 1 user-defined. 0 at every start,
 // never stored; only the View menu's marks show it.
 extern std::int32_t g_controls_mode;
-
-// Menus known by name, for context menus.
-class CContextMenuManager {
-public:
-    bool AddMenu(const QString& name, int menu_resource_id);
-    // The menu registered under a name, null when none is.
-    const MenuItem* GetMenuByName(const QString& name) const;
-
-private:
-    std::map<QString, int> m_menus;
-};
 
 class CKavelApp {
 public:

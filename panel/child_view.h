@@ -15,7 +15,9 @@
 #include <QString>
 
 #include "core/serial_link.h"
-#include "panel/panel_controls.h"
+#include "panel/control_id.h"
+#include "panel/number_edit.h"
+#include "panel/whole_rect_check_box.h"
 #include "panel/panel_scroll_bar.h"
 #include "platform/services.h"
 

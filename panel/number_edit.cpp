@@ -1,12 +1,10 @@
-#include "panel/panel_controls.h"
+#include "panel/number_edit.h"
 
 #include <QKeyEvent>
 #include <algorithm>
 
 namespace kavel {
 namespace {
-
-constexpr char kControlIdProperty[] = "kavelControlId";
 
 // A typed character is refused when it would insert anything but a decimal digit. Editing
 // keys and shortcuts (Ctrl+V pastes whatever it pastes) pass.
@@ -17,14 +15,6 @@ bool InsertsNonDigit(const QString& text) {
 }
 
 }  // namespace
-
-void SetControlId(QWidget* control, int id) {
-    control->setProperty(kControlIdProperty, id);
-}
-
-int ControlId(const QObject* object) {
-    return object == nullptr ? 0 : object->property(kControlIdProperty).toInt();
-}
 
 NumberEdit::NumberEdit(QWidget* parent) : QLineEdit(parent) {
     setAlignment(Qt::AlignCenter);

@@ -1,0 +1,16 @@
+#pragma once
+#include <QLineEdit>
+
+namespace kavel {
+
+// A centred edit box that takes only digits when typed. Pasted text goes in as it is; the
+// panel reads a text that is not a number as 0.
+class NumberEdit : public QLineEdit {
+public:
+    explicit NumberEdit(QWidget* parent);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace kavel
