@@ -9,6 +9,8 @@
 #include <QTest>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -92,17 +94,39 @@ int main(int argc, char** argv) {
         if (i + 1 < connects) QTest::mouseClick(&panel, Qt::LeftButton, Qt::NoModifier, usb);
     }
 
-    // A press on the LeftTime up arrow until the command's last byte is read.
+    // A press on the LeftTime up arrow until the command's last byte is read by the board,
+    // which reads on a thread of its own and notes when each 4-byte command is complete
+    // (the press's command and the release's repeat).
     QScrollBar* left = panel.m_left_scroll;
     const QPoint arrow = UpArrow(left);
+    const std::size_t commands = 2 * static_cast<std::size_t>(clicks);
+    std::vector<Clock::time_point> arrived(commands);
+    std::atomic<std::size_t> complete{0};
+    std::atomic<bool> lost{false};
+    std::thread reader([&] {
+        while (complete < commands) {
+            if (board.ReadExactly(4).size() != 4) {
+                lost = true;
+                return;
+            }
+            arrived[complete] = Clock::now();
+            ++complete;
+        }
+    });
     std::vector<double> click_us;
     for (int i = 0; i < clicks; ++i) {
         const auto start = Clock::now();
         Mouse(left, QEvent::MouseButtonPress, arrow, Qt::LeftButton);
-        if (board.ReadExactly(4).size() != 4) return 1;
-        click_us.push_back(Ms(Clock::now() - start) * 1000.0);
         Mouse(left, QEvent::MouseButtonRelease, arrow, Qt::NoButton);
-        board.ReadExactly(4);  // the end-of-scroll repeat
+        const std::size_t press = 2 * static_cast<std::size_t>(i);
+        while (complete < press + 2 && !lost) std::this_thread::yield();
+        if (lost) break;
+        click_us.push_back(Ms(arrived[press] - start) * 1000.0);
+    }
+    reader.join();
+    if (lost) {
+        std::fprintf(stderr, "lost bytes\n");
+        return 1;
     }
 
     // "Send All" with its five 50 ms pauses.
