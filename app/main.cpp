@@ -6,7 +6,7 @@
 #include <QApplication>
 
 #include "app/kavel_app.h"
-#include "platform/system_services.h"
+#include "app/system_services.h"
 
 int main(int argc, char* argv[]) {
     QApplication qt_app(argc, argv);

@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "core/number_parse.h"
-#include "settings/port_settings_record.h"
+#include "core/port_settings_record.h"
 
 namespace kavel::rules {
 namespace {

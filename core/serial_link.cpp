@@ -6,7 +6,7 @@
 #include "core/command_format.h"
 #include "core/link_texts.h"
 #include "core/port_settings_rules.h"
-#include "settings/port_settings_record.h"
+#include "core/port_settings_record.h"
 
 namespace kavel {
 

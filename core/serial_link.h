@@ -9,7 +9,7 @@
 #include "platform/serial_device.h"
 #include "platform/settings_store.h"
 #include "platform/sleeper.h"
-#include "settings/csio.h"
+#include "core/csio.h"
 
 namespace kavel {
 

@@ -7,7 +7,7 @@
 #include "core/port_settings_rules.h"
 #include "res/resource_ids.h"
 #include "settings/dialog_resources.h"
-#include "settings/port_settings_record.h"
+#include "core/port_settings_record.h"
 
 namespace kavel {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "res/resource_ids.h"
 #include "settings/dialog_resources.h"
-#include "settings/port_settings_record.h"
+#include "core/port_settings_record.h"
 
 namespace kavel {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <QSerialPortInfo>
 
-#include "settings/port_settings_record.h"
+#include "core/port_settings_record.h"
 
 namespace kavel {
 namespace {

@@ -19,7 +19,7 @@
 #include "panel/child_view.h"
 #include "platform/posix/posix_serial_device.h"
 #include "platform/posix/thread_sleeper.h"
-#include "settings/port_settings_record.h"
+#include "core/port_settings_record.h"
 #include "tests/fakes/fake_settings_store.h"
 #include "tests/fakes/recorders.h"
 #include "tests/posix/pty_pair.h"

@@ -23,7 +23,7 @@
 #include <QTimer>
 
 #include "app/kavel_app.h"
-#include "platform/system_services.h"
+#include "app/system_services.h"
 
 namespace {
 

@@ -3,14 +3,12 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "core/app_identity.h"
-
 namespace kavel::qt {
 
 void QtMessageBox::Show(const std::string& text, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Warning,
-                    QString::fromUtf8(kAppTitle.data(), kAppTitle.size()),
-                    QString::fromStdString(text), QMessageBox::Ok, QApplication::activeWindow());
+                    m_title, QString::fromStdString(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }
 

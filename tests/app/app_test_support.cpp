@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "core/app_identity.h"
+#include "app/app_identity.h"
 
 namespace kavel::test {
 

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 
 #include "app/command_toolbar.h"
-#include "core/app_identity.h"
+#include "app/app_identity.h"
 #include "platform/qt/qsettings_store.h"
 #include "tests/app/app_test_support.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/port_settings_rules.h"
-#include "settings/port_settings_record.h"
+#include "core/port_settings_record.h"
 #include "tests/fakes/fake_settings_store.h"
 
 namespace kavel {

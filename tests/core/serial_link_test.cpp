@@ -7,7 +7,7 @@
 
 #include "core/link_texts.h"
 #include "core/serial_link.h"
-#include "settings/port_settings_record.h"
+#include "core/port_settings_record.h"
 #include "tests/fakes/fake_services.h"
 
 namespace kavel {

@@ -12,7 +12,7 @@
 #include "platform/posix/posix_serial_device.h"
 #include "platform/posix/thread_sleeper.h"
 #include "platform/qt/qsettings_store.h"
-#include "settings/port_settings_record.h"
+#include "core/port_settings_record.h"
 #include "tests/e2e/board_process.h"
 #include "tests/fakes/recorders.h"
 #include "tests/panel/panel_test_support.h"

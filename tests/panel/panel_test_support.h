@@ -14,7 +14,7 @@
 
 #include "core/parameters.h"
 #include "panel/child_view.h"
-#include "settings/port_settings_record.h"
+#include "core/port_settings_record.h"
 #include "tests/fakes/fake_services.h"
 
 namespace kavel::test {

@@ -1,6 +1,8 @@
 #pragma once
-// The real platform services of this system, owned together: what main() hands the program.
+// The composition root: the real platform services of this system, owned together, as main()
+// hands them to the program.
 
+#include "app/app_identity.h"
 #include "platform/posix/posix_serial_device.h"
 #include "platform/posix/thread_sleeper.h"
 #include "platform/qt/qsettings_store.h"
@@ -20,7 +22,7 @@ public:
 private:
     posix::PosixSerialDevice m_serial;
     qt::QSettingsStore m_settings;
-    qt::QtMessageBox m_messages;
+    qt::QtMessageBox m_messages{QString::fromUtf8(kAppTitle.data(), kAppTitle.size())};
     ThreadSleeper m_sleeper;
     qt::QtUrlOpener m_urls;
     qt::QtFileChooser m_files;

@@ -1,4 +1,4 @@
-#include "settings/csio.h"
+#include "core/csio.h"
 
 namespace kavel {
 
