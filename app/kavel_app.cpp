@@ -16,7 +16,7 @@
 #include "app/main_frame.h"
 #include "app/menus.h"
 #include "app/string_table.h"
-#include "core/app_identity.h"
+#include "app/app_identity.h"
 #include "res/resource_ids.h"
 
 // Resources live in a static library: make sure they are linked in and registered.
@@ -65,7 +65,6 @@ CKavelApp::~CKavelApp() = default;
 
 bool CKavelApp::InitInstance() {
     SetRegistryKey(kProfileRoot);
-    m_context_menus = std::make_unique<CContextMenuManager>();
 
     m_main_wnd = std::make_unique<CMainFrame>(*this);
     if (!m_main_wnd->LoadFrame(IDR_MAINFRAME)) {
@@ -86,10 +85,6 @@ int CKavelApp::Run() {
 int CKavelApp::ExitInstance() {
     m_main_wnd.reset();
     return m_exit_code;
-}
-
-void CKavelApp::PreLoadState() {
-    if (m_context_menus) m_context_menus->AddMenu(LoadString(IDS_EDIT_MENU), IDR_POPUP_EDIT);
 }
 
 // ---- Profile ----
@@ -128,8 +123,6 @@ bool CKavelApp::WriteString(const std::string& name, const std::string& value) {
 // ---- Window placement and bar layout ----
 
 void CKavelApp::LoadState(CMainFrame& frame) {
-    PreLoadState();
-
     // Toolbar contents first: the layout refers to the user toolbars by name.
     if (const auto text = GetString("Toolbars")) {
         const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(*text));

@@ -13,7 +13,6 @@
 #include <QString>
 
 #include "app/cmd_ui.h"
-#include "app/context_menu_manager.h"
 #include "platform/services.h"
 
 namespace kavel {
@@ -38,8 +37,6 @@ public:
     int Run();
     // Ends the program; returns its exit code.
     virtual int ExitInstance();
-    // Before the saved layout is loaded: registers the "Edit" context menu.
-    virtual void PreLoadState();
 
     // Restores and saves the frame's placement, bar layout and toolbar contents.
     void LoadState(CMainFrame& frame);
@@ -63,7 +60,6 @@ public:
     std::optional<std::string> GetString(const std::string& name);
     bool WriteString(const std::string& name, const std::string& value);
 
-    CContextMenuManager* GetContextMenuManager() { return m_context_menus.get(); }
     CMainFrame* GetMainWnd() const { return m_main_wnd.get(); }
     const Services& services() const { return m_services; }
 
@@ -77,7 +73,6 @@ public:
 private:
     Services m_services;
     std::string m_registry_key;
-    std::unique_ptr<CContextMenuManager> m_context_menus;
     std::unique_ptr<CMainFrame> m_main_wnd;
     int m_exit_code = 0;
 };

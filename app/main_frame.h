@@ -2,7 +2,9 @@
 // The main frame: menu bar, the "Standard" toolbar and up to ten toolbars of the user's own,
 // the status bar, and the control panel filling the rest. Every menu item, toolbar button and
 // accelerator carries its command id and goes through OnCmdMsg: the panel first, then the
-// frame, then the application.
+// frame, then the application. Its code is split by concern: main_frame.cpp (creation and
+// window events), main_frame_menus.cpp (actions, menus, accelerators), main_frame_routing.cpp,
+// main_frame_toolbars.cpp, main_frame_status.cpp and main_frame_looks.cpp.
 
 #include <array>
 #include <map>
@@ -10,11 +12,10 @@
 #include <vector>
 
 #include <QMainWindow>
-#include <QPalette>
 #include <QPointer>
 
-#include "app/app_looks.h"
 #include "app/cmd_ui.h"
+#include "app/frame_look.h"
 
 class QActionGroup;
 class QLabel;
@@ -22,7 +23,6 @@ class QMenu;
 class QMenuBar;
 class QShortcut;
 class QStatusBar;
-class QStyle;
 
 namespace kavel {
 
@@ -74,8 +74,8 @@ public:
     // Every command that the menus offer, by top-level menu (for the customisation dialog).
     std::vector<std::pair<QString, std::vector<int>>> CommandsByMenu() const;
 
-    VisualManager CurrentVisualManager() const { return m_visual_manager; }
-    int Office2007Style() const { return m_office2007_style; }
+    VisualManager CurrentVisualManager() const { return m_look.Manager(); }
+    int Office2007Style() const { return m_look.Office2007Style(); }
     // The current look's style, palette and style sheet, on a bar or menu and its children.
     void ApplyLookTo(QWidget* root);
 
@@ -112,7 +112,6 @@ private:
     void CreateAccelerators();
     bool LoadToolBarImages(bool hicolor);
     void CreateStatusBar();
-    void SetVisualManager(VisualManager manager);
     void UpdateIndicators();
     CommandToolBar* MakeToolBar(int bar_id, const QString& name, std::vector<int> commands);
 
@@ -124,12 +123,7 @@ private:
     std::array<CommandToolBar*, 10> m_user_toolbars{};
     QLabel* m_message_pane = nullptr;
     std::array<QLabel*, 3> m_indicators{};
-    VisualManager m_visual_manager = VisualManager::VS2008;
-    int m_office2007_style = kOffice2007Blue;
-    QStyle* m_look_style = nullptr;
-    QPalette m_look_palette;
-    QString m_look_sheet;
-    QColor m_frame_background;
+    FrameLook m_look;
     QPointer<CustomizeDialog> m_customize;
     bool m_painted = false;
 };

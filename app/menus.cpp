@@ -1,5 +1,6 @@
 #include "app/menus.h"
 
+#include "app/app_looks.h"
 #include "res/resource_ids.h"
 
 namespace kavel {
@@ -12,6 +13,23 @@ MenuItem Command(std::string_view text, int id) { return {Kind::Command, text, i
 MenuItem Separator() { return {Kind::Separator, {}, 0, {}}; }
 MenuItem Popup(std::string_view text, std::vector<MenuItem> items) {
     return {Kind::Popup, text, 0, std::move(items)};
+}
+
+// The looks that the menu offers, each under its pop-up where it has one.
+std::vector<MenuItem> LookMenuItems() {
+    std::vector<MenuItem> items;
+    for (const AppLook& look : AppLooks()) {
+        if (look.menu_text.empty()) continue;
+        if (look.submenu.empty()) {
+            items.push_back(Command(look.menu_text, look.command_id));
+            continue;
+        }
+        if (items.empty() || items.back().kind != Kind::Popup ||
+            items.back().text != look.submenu)
+            items.push_back(Popup(look.submenu, {}));
+        items.back().items.push_back(Command(look.menu_text, look.command_id));
+    }
+    return items;
 }
 
 MenuItem BuildMainMenu() {
@@ -27,20 +45,7 @@ MenuItem BuildMainMenu() {
         Popup("&View", {
             Popup("&Toolbars and Docking Windows", {Command(kBarsPlaceholder, ID_VIEW_TOOLBAR)}),
             Command("&Status Bar", ID_VIEW_STATUS_BAR),
-            Popup("&Application Look", {
-                Command("Windows &2000", ID_VIEW_APPLOOK_WIN_2000),
-                Command("Office &XP", ID_VIEW_APPLOOK_OFF_XP),
-                Command("&Windows XP", ID_VIEW_APPLOOK_WIN_XP),
-                Command("Office 200&3", ID_VIEW_APPLOOK_OFF_2003),
-                Command("Visual Studio 200&5", ID_VIEW_APPLOOK_VS_2005),
-                Command("Visual Studio 200&8", ID_VIEW_APPLOOK_VS_2008),
-                Popup("Office 200&7", {
-                    Command("&Blue Style", ID_VIEW_APPLOOK_OFF_2007_BLUE),
-                    Command("B&lack Style", ID_VIEW_APPLOOK_OFF_2007_BLACK),
-                    Command("&Silver Style", ID_VIEW_APPLOOK_OFF_2007_SILVER),
-                    Command("&Aqua Style", ID_VIEW_APPLOOK_OFF_2007_AQUA),
-                }),
-            }),
+            Popup("&Application Look", LookMenuItems()),
             Command("View - Standard controls", ID_VIEW_STANDARD_CONTROLS),
             Command("View - User defined controls", ID_VIEW_USER_CONTROLS),
         }),
@@ -49,16 +54,6 @@ MenuItem BuildMainMenu() {
             Command("Custom configuration file name", ID_CUSTOM_FILE),
         }),
         Popup("&Help", {Command("&About Kavel...", ID_APP_ABOUT)}),
-    });
-}
-
-MenuItem BuildEditContextMenu() {
-    return Popup("", {
-        Popup("Edit", {
-            Command("Cu&t\tCtrl+X", ID_EDIT_CUT),
-            Command("&Copy\tCtrl+C", ID_EDIT_COPY),
-            Command("&Paste\tCtrl+V", ID_EDIT_PASTE),
-        }),
     });
 }
 
@@ -82,17 +77,6 @@ constexpr int kStandardButtons[] = {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
 const MenuItem& MainMenu() {
     static const MenuItem menu = BuildMainMenu();
     return menu;
-}
-
-const MenuItem& EditContextMenu() {
-    static const MenuItem menu = BuildEditContextMenu();
-    return menu;
-}
-
-const MenuItem* MenuResource(int id) {
-    if (id == IDR_MAINFRAME) return &MainMenu();
-    if (id == IDR_POPUP_EDIT) return &EditContextMenu();
-    return nullptr;
 }
 
 std::span<const Accelerator> MainAccelerators() { return kAccelerators; }

@@ -22,10 +22,6 @@ struct MenuItem {
 
 // Menu 128, the menu bar: its items are the top-level pop-ups.
 const MenuItem& MainMenu();
-// Menu 119, the "Edit" context menu.
-const MenuItem& EditContextMenu();
-// A menu by resource id (128 or 119); null for any other id.
-const MenuItem* MenuResource(int id);
 
 // The text of the View menu item that stands for the list of bars.
 inline constexpr std::string_view kBarsPlaceholder = "<placeholder>";

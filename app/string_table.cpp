@@ -19,7 +19,6 @@ constexpr StringEntry kStrings[] = {
     {IDS_TOOLBAR_STANDARD, "Standard"},
     {IDS_TOOLBAR_CUSTOMIZE, "Customize..."},
     {IDR_MAINFRAME, "Kavel"},
-    {IDS_EDIT_MENU, "Edit"},
     {ID_COMM_SETTINGS, "Change com port settings"},
     {ID_CUSTOM_FILE, "Select a file containing your custom controls configuration"},
     {ID_VIEW_STANDARD_CONTROLS, "The program displays standard controls."},

@@ -58,12 +58,10 @@ inline constexpr int ID_INDICATOR_SCRL = 59139;
 // Resources.
 inline constexpr int IDD_ABOUTBOX = 100;
 inline constexpr int IDP_OLE_INIT_FAILED = 100;
-inline constexpr int IDR_POPUP_EDIT = 119;
 inline constexpr int IDS_TOOLBAR_STANDARD = 124;
 inline constexpr int IDS_TOOLBAR_CUSTOMIZE = 125;
 inline constexpr int IDR_MAINFRAME = 128;
 inline constexpr int IDR_MAINFRAME_256 = 129;
-inline constexpr int IDS_EDIT_MENU = 306;
 inline constexpr int IDB_USB_CONNECTED = 314;
 inline constexpr int IDB_USB_DISCONNECTED = 318;
 inline constexpr int IDD_ComSettingsDlg = 319;

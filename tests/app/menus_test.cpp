@@ -1,5 +1,5 @@
-// The menus, accelerators, toolbar and status bar as the frame builds them, checked against
-// the texts, ids and prompts the program must show.
+// The menus, accelerators, toolbar and status bar as the frame builds them: what a user can
+// reach, enable and read there.
 
 #include <QAction>
 #include <QLabel>
@@ -11,7 +11,9 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "app/app_looks.h"
 #include "app/command_toolbar.h"
+#include "app/customize_dialog.h"
 #include "app/menus.h"
 #include "panel/child_view.h"
 #include "tests/app/app_test_support.h"
@@ -19,82 +21,84 @@
 namespace kavel::test {
 namespace {
 
-// One line per item: indentation for depth, the text, "#id" for commands, "[prompt]" when the
-// item has a status-bar prompt.
-void Describe(QMenu* menu, int depth, QStringList& lines) {
-    const QString indent(depth * 2, QLatin1Char(' '));
-    for (QAction* action : menu->actions()) {
-        if (action->isSeparator()) {
-            lines << indent + QStringLiteral("---");
-        } else if (action->menu()) {
-            lines << indent + action->text();
-            Describe(action->menu(), depth + 1, lines);
-        } else {
-            QString line = indent + action->text() + QStringLiteral(" #") +
-                           QString::number(action->data().toInt());
-            if (!action->statusTip().isEmpty()) line += QStringLiteral(" [") + action->statusTip() + ']';
-            lines << line;
+// Every pop-up reachable from the menu bar, the bar's own list first.
+QList<QMenu*> AllMenus(QMenuBar* bar) {
+    QList<QMenu*> menus;
+    for (QAction* top : bar->actions()) {
+        if (top->menu()) menus << top->menu();
+    }
+    for (qsizetype i = 0; i < menus.size(); ++i) {
+        for (QAction* action : menus[i]->actions()) {
+            if (action->menu()) menus << action->menu();
+        }
+    }
+    return menus;
+}
+
+// The mnemonic letter of a menu text ("E&xit" gives 'x'), 0 when it has none.
+QChar Mnemonic(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) continue;
+        if (text[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return text[i + 1].toLower();
+    }
+    return {};
+}
+
+TEST_F(AppTest, MnemonicsAreUniqueWithinEachMenu) {
+    ASSERT_TRUE(Start());
+    QList<QList<QAction*>> levels{frame->m_menu_bar->actions()};
+    for (QMenu* menu : AllMenus(frame->m_menu_bar)) {
+        ShowMenu(menu);  // the bars list is filled when it opens
+        levels << menu->actions();
+    }
+    for (const QList<QAction*>& actions : levels) {
+        std::map<QChar, QString> seen;
+        for (QAction* action : actions) {
+            const QChar key = Mnemonic(action->text());
+            if (key.isNull()) continue;
+            const auto [it, fresh] = seen.emplace(key, action->text());
+            EXPECT_TRUE(fresh) << action->text().toStdString() << " and "
+                               << it->second.toStdString();
         }
     }
 }
 
-TEST_F(AppTest, MenuBarMatchesMenuTable) {
+TEST_F(AppTest, EveryHandledCommandIsReachableFromTheMenusAndRoutedWhenChosen) {
     ASSERT_TRUE(Start());
-    QStringList built;
-    for (QAction* top : frame->m_menu_bar->actions()) {
-        built << top->text();
-        Describe(top->menu(), 1, built);
+    std::map<int, QAction*> items;
+    for (QMenu* menu : AllMenus(frame->m_menu_bar)) {
+        ShowMenu(menu);
+        for (QAction* action : menu->actions()) {
+            if (!action->menu() && !action->isSeparator()) items[action->data().toInt()] = action;
+        }
     }
-    const QStringList expected = {
-        "&File",
-        "  E&xit #57665 [Quit the application; prompts to save documents]",
-        "&Edit",
-        "  &Undo\tCtrl+Z #57643 [Undo the last action]",
-        "  ---",
-        "  Cu&t\tCtrl+X #57635 [Cut the selection and put it on the Clipboard]",
-        "  &Copy\tCtrl+C #57634 [Copy the selection and put it on the Clipboard]",
-        "  &Paste\tCtrl+V #57637 [Insert Clipboard contents]",
-        "&View",
-        "  &Toolbars and Docking Windows",
-        "    Standard #59392",
-        "    ---",
-        "    Customize... #126",
-        "  &Status Bar #59393 [Show or hide the status bar]",
-        "  &Application Look",
-        "    Windows &2000 #205",
-        "    Office &XP #206",
-        "    &Windows XP #207",
-        "    Office 200&3 #208",
-        "    Visual Studio 200&5 #209",
-        "    Visual Studio 200&8 #210",
-        "    Office 200&7",
-        "      &Blue Style #215",
-        "      B&lack Style #216",
-        "      &Silver Style #217",
-        "      &Aqua Style #218",
-        "  View - Standard controls #32773 [The program displays standard controls.]",
-        "  View - User defined controls #32774 [The program displays user defined controls.]",
-        "&Options",
-        "  &Comm settings #32771 [Change com port settings]",
-        "  Custom configuration file name #32772 "
-        "[Select a file containing your custom controls configuration]",
-        "&Help",
-        "  &About Kavel... #57664 [Display program information, version number and copyright]",
-    };
-    EXPECT_EQ(built, expected);
+    // The panel's dialogs, the application's commands, the frame's own, and every look that
+    // the look table offers in the menu (and none that it keeps out of it).
+    for (const int id : {32771, 32772, 57664, 32773, 32774, 57665, 59393, 59392, 126}) {
+        EXPECT_TRUE(items.count(id)) << id;
+    }
+    for (const AppLook& look : AppLooks()) {
+        EXPECT_EQ(items.count(look.command_id), look.menu_text.empty() ? 0u : 1u)
+            << look.command_id;
+    }
 
-    // The "Edit" context menu is known by name.
-    const MenuItem* edit = app->GetContextMenuManager()->GetMenuByName("Edit");
-    ASSERT_NE(edit, nullptr);
-    ASSERT_EQ(edit->items.size(), 1u);
-    const auto& items = edit->items[0].items;
-    ASSERT_EQ(items.size(), 3u);
-    EXPECT_EQ(items[0].text, "Cu&t\tCtrl+X");
-    EXPECT_EQ(items[0].id, 57635);
-    EXPECT_EQ(items[1].text, "&Copy\tCtrl+C");
-    EXPECT_EQ(items[1].id, 57634);
-    EXPECT_EQ(items[2].text, "&Paste\tCtrl+V");
-    EXPECT_EQ(items[2].id, 57637);
+    // Choosing an enabled item gets it handled by someone; Exit is left for last.
+    QSignalSpy routed(frame, &CMainFrame::commandRouted);
+    for (const auto& [id, action] : items) {
+        if (!action->isEnabled() || id == 57665) continue;
+        routed.clear();
+        RunThroughModal([action = action] { action->trigger(); });
+        if (auto* customize = frame->findChild<CustomizeDialog*>()) customize->close();
+        ASSERT_EQ(routed.count(), 1) << id;
+        EXPECT_EQ(routed.front().at(0).toInt(), id);
+        EXPECT_TRUE(routed.front().at(1).toBool()) << id;
+    }
+    items.at(57665)->trigger();
+    EXPECT_FALSE(frame->isVisible());
 }
 
 TEST_F(AppTest, EditCommandsDisabledEverywhereOthersEnabled) {
