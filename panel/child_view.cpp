@@ -3,8 +3,6 @@
 #include "panel/child_view.h"
 
 #include <QResizeEvent>
-#include <array>
-#include <utility>
 
 #include "core/parameters.h"
 #include "panel/panel_geometry.h"
@@ -18,49 +16,20 @@ static void RegisterPanelPictures() {
 }
 
 namespace kavel {
-namespace {
-
-// The parameters' controls as members, in parameter table order.
-constexpr std::array<PanelScrollBar * CChildView::*, kParameters.size()> kScrollMembers = {
-    &CChildView::m_left_scroll, &CChildView::m_right_scroll, &CChildView::m_duty_scroll,
-    &CChildView::m_smooth_scroll, &CChildView::m_offtime_scroll};
-constexpr std::array<QRect CChildView::*, kParameters.size()> kScrollRectMembers = {
-    &CChildView::m_left_scroll_rect, &CChildView::m_right_scroll_rect,
-    &CChildView::m_duty_scroll_rect, &CChildView::m_smooth_scroll_rect,
-    &CChildView::m_offtime_scroll_rect};
-constexpr std::array<NumberEdit * CChildView::*, kParameters.size()> kEditMembers = {
-    &CChildView::m_left_edit, &CChildView::m_right_edit, &CChildView::m_duty_edit,
-    &CChildView::m_smooth_edit, &CChildView::m_offtime_edit};
-constexpr std::array<QRect CChildView::*, kParameters.size()> kEditRectMembers = {
-    &CChildView::m_left_edit_rect, &CChildView::m_right_edit_rect, &CChildView::m_duty_edit_rect,
-    &CChildView::m_smooth_edit_rect, &CChildView::m_offtime_edit_rect};
-
-}  // namespace
 
 CChildView::CChildView(const Services& services, QWidget* parent)
     : QFrame(parent),
-      SerialLink(services.serial, services.settings, services.messages, services.sleeper),
+      m_services(services),
+      m_link(services.serial, services.settings, services.messages, services.sleeper),
       m_status1(panel_texts::kStatus1Initial),
       m_status2(panel_texts::kStatus2Initial),
-      m_status3(panel_texts::kStatus3Initial),
-      m_services(services) {
+      m_status3(panel_texts::kStatus3Initial) {
     RegisterPanelPictures();
     // The sunken client edge; the background is the window colour of the current look.
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     OnCreate();
-}
-
-// The controls go first, so that none of them reaches a half-destroyed panel; the SerialLink
-// base then closes a held port handle.
-CChildView::~CChildView() {
-    for (const auto member : kScrollMembers) delete std::exchange(this->*member, nullptr);
-    for (const auto member : kEditMembers) delete std::exchange(this->*member, nullptr);
-    delete std::exchange(m_auto_send_check, nullptr);
-    delete std::exchange(m_send_all_button, nullptr);
-    delete std::exchange(m_start_button, nullptr);
-    delete std::exchange(m_stop_button, nullptr);
 }
 
 void CChildView::CreateControl(QWidget* control, QRect& rect_member, const QRect& rect, int id) {
@@ -75,9 +44,10 @@ void CChildView::CreateControl(QWidget* control, QRect& rect_member, const QRect
 void CChildView::OnCreate() {
     for (std::size_t i = 0; i < kParameters.size(); ++i) {
         const Parameter& parameter = kParameters[i];
+        ParameterColumn& column = m_columns[i];
         auto* bar = new PanelScrollBar(this);
-        this->*kScrollMembers[i] = bar;
-        CreateControl(bar, this->*kScrollRectMembers[i], geometry::kScrollRects[i],
+        column.scroll = bar;
+        CreateControl(bar, column.scroll_rect, geometry::kScrollRects[i],
                       parameter.scroll_id);
         bar->Place(ToWidget(geometry::kScrollRects[i]));
         bar->setRange(0, parameter.maximum);
@@ -87,9 +57,9 @@ void CChildView::OnCreate() {
                 [this, bar](int code, int position) { OnVScroll(code, position, bar); });
     }
     for (std::size_t i = 0; i < kParameters.size(); ++i) {
-        auto* edit = new NumberEdit(this);
-        this->*kEditMembers[i] = edit;
-        CreateControl(edit, this->*kEditRectMembers[i], geometry::kEditRects[i],
+        ParameterColumn& column = m_columns[i];
+        column.edit = new NumberEdit(this);
+        CreateControl(column.edit, column.edit_rect, geometry::kEditRects[i],
                       kParameters[i].edit_id);
     }
 
@@ -102,7 +72,7 @@ void CChildView::OnCreate() {
                   ids::IDC_AUTOSEND);
     m_auto_send_check->setVisible(false);
     m_auto_send_check->setChecked(true);
-    m_auto_send = 1;
+    m_auto_send = true;
 
     const std::array<std::pair<QPushButton*, QRect*>, 3> buttons = {
         {{m_send_all_button, &m_send_all_button_rect},
@@ -142,11 +112,11 @@ QPoint CChildView::ClientOrigin() const {
 }
 
 PanelScrollBar* CChildView::ScrollBar(int parameter) const {
-    return this->*kScrollMembers.at(static_cast<std::size_t>(parameter));
+    return m_columns.at(static_cast<std::size_t>(parameter)).scroll;
 }
 
 NumberEdit* CChildView::Edit(int parameter) const {
-    return this->*kEditMembers.at(static_cast<std::size_t>(parameter));
+    return m_columns.at(static_cast<std::size_t>(parameter)).edit;
 }
 
 // Scroll limit minus thumb position; the bars have no page size, so the limit is maximum + 1.
@@ -190,7 +160,7 @@ bool CChildView::OnCmdMsg(int id) {
 }
 
 int CChildView::SendCommand(char letter, int value) {
-    const SendReport report = Send(letter, value, m_connected != 0);
+    const SendReport report = m_link.Send(letter, value, m_connected);
     m_status3 = QString::fromStdString(report.status3);
     update();
     return report.result;

@@ -1,6 +1,6 @@
 #pragma once
 // The control panel: the one child window of the main frame. It owns the serial link to the
-// board (the SerialLink base gives it m_port_open, m_port_handle, m_dcb and m_sio), holds the
+// board (m_link, with m_port_open, m_port_handle, m_dcb and m_sio), holds the
 // five parameter scroll bars with their edit boxes, "Auto send", "Send All", "Start" and
 // "Stop", paints the column labels, the status lines, the USB symbol and the group highlight,
 // and turns the user's actions into commands.
@@ -8,12 +8,15 @@
 // Coordinates called client coordinates are inside the panel's 2-pixel sunken edge; the edge
 // is the panel's non-client area.
 
+#include <array>
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QPushButton>
 #include <QRect>
 #include <QString>
 
+#include "core/parameters.h"
 #include "core/serial_link.h"
 #include "panel/control_id.h"
 #include "panel/number_edit.h"
@@ -25,12 +28,11 @@ class QPainter;
 
 namespace kavel {
 
-class CChildView : public QFrame, public SerialLink {
+class CChildView : public QFrame {
     Q_OBJECT
 
 public:
     explicit CChildView(const Services& services, QWidget* parent = nullptr);
-    ~CChildView() override;
 
     // Formats "%c%d", writes it and reports the result in status line 3. Returns the number
     // of characters sent, or 0 when not connected or when the device did not take them.
@@ -64,47 +66,11 @@ public:
     // applies the typed number. Never consumes the event.
     bool PreTranslateMessage(QObject* target, QEvent* event);
 
+    // Opens and configures the port named in the port settings record; closes it.
+    bool OpenPort() { return m_link.OpenPort(); }
+    bool ClosePort() { return m_link.ClosePort(); }
+
     QSize sizeHint() const override;
-
-    // The controls (children of the panel) and the client rectangles they were created with.
-    PanelScrollBar* m_left_scroll = nullptr;
-    QRect m_left_scroll_rect;
-    PanelScrollBar* m_right_scroll = nullptr;
-    QRect m_right_scroll_rect;
-    PanelScrollBar* m_duty_scroll = nullptr;
-    QRect m_duty_scroll_rect;
-    PanelScrollBar* m_smooth_scroll = nullptr;
-    QRect m_smooth_scroll_rect;
-    PanelScrollBar* m_offtime_scroll = nullptr;
-    QRect m_offtime_scroll_rect;
-    NumberEdit* m_left_edit = nullptr;
-    QRect m_left_edit_rect;
-    NumberEdit* m_right_edit = nullptr;
-    QRect m_right_edit_rect;
-    NumberEdit* m_duty_edit = nullptr;
-    QRect m_duty_edit_rect;
-    NumberEdit* m_smooth_edit = nullptr;
-    QRect m_smooth_edit_rect;
-    NumberEdit* m_offtime_edit = nullptr;
-    QRect m_offtime_edit_rect;
-    QCheckBox* m_auto_send_check = nullptr;
-    QRect m_auto_send_check_rect;
-    // The check box's state as last read: at every scroll code, at Enter and after every
-    // side-button action; gates sending on scroll and Enter.
-    int m_auto_send = 0;
-    QPushButton* m_send_all_button = nullptr;
-    QRect m_send_all_button_rect;
-    QPushButton* m_start_button = nullptr;
-    QRect m_start_button_rect;
-    QPushButton* m_stop_button = nullptr;
-    QRect m_stop_button_rect;
-
-    QString m_status1;
-    QString m_status2;
-    QString m_status3;
-    int m_connected = 0;
-    // The group the side buttons adjust, 0 .. 8; anything else is taken as 5.
-    int m_selected = 0;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -133,7 +99,41 @@ private:
     void ApplyTypedNumber(int parameter, const QString& text);
     void StepGroup(int selected, bool up);
 
+    // One parameter's scroll bar and edit box with the client rectangles they were created
+    // with, in parameter table order (m_left_scroll is m_columns[kLeftTime].scroll, ...).
+    struct ParameterColumn {
+        PanelScrollBar* scroll = nullptr;
+        QRect scroll_rect;
+        NumberEdit* edit = nullptr;
+        QRect edit_rect;
+    };
+
+    // The link closes a held port as the panel's members go, before the QFrame base deletes
+    // the controls.
     const Services m_services;
+    SerialLink m_link;
+
+    std::array<ParameterColumn, kParameters.size()> m_columns{};
+    QCheckBox* m_auto_send_check = nullptr;
+    QRect m_auto_send_check_rect;
+    // The check box's state as last read: at every scroll code, at Enter and after every
+    // side-button action; gates sending on scroll and Enter.
+    bool m_auto_send = false;
+    QPushButton* m_send_all_button = nullptr;
+    QRect m_send_all_button_rect;
+    QPushButton* m_start_button = nullptr;
+    QRect m_start_button_rect;
+    QPushButton* m_stop_button = nullptr;
+    QRect m_stop_button_rect;
+
+    QString m_status1;
+    QString m_status2;
+    QString m_status3;
+    bool m_connected = false;
+    // The group the side buttons adjust, 0 .. 8; anything else is taken as 5.
+    int m_selected = 0;
+
+    friend class ChildViewPeer;  // the tests' view of the state
 };
 
 }  // namespace kavel

@@ -34,7 +34,7 @@ bool OnUsbSymbol(QPoint point) {
 }  // namespace
 
 void CChildView::RefreshAutoSend() {
-    m_auto_send = m_auto_send_check->isChecked() ? 1 : 0;
+    m_auto_send = m_auto_send_check->isChecked();
 }
 
 void CChildView::NotConnectedReport() {
@@ -81,19 +81,19 @@ void CChildView::mouseDoubleClickEvent(QMouseEvent* event) {
 void CChildView::OnLButtonDown(QPoint point) {
     m_status3 = Format(panel_texts::kLeftClickFormat, point.x(), point.y());
     if (OnUsbSymbol(point)) {
-        if (m_connected == 0) {
+        if (!m_connected) {
             m_status1 = QString::fromUtf8(panel_texts::kConnecting);
             repaint();  // seen now, before the connect's pauses freeze the window
             const bool opened = OpenPort();
             m_status1 = QString::fromUtf8(panel_texts::kConnect);
             m_status2 =
                 QString::fromUtf8(opened ? panel_texts::kConnected : panel_texts::kConnectFailed);
-            m_connected = opened ? 1 : 0;
+            m_connected = opened;
         } else {
             m_status1 = QString::fromUtf8(panel_texts::kDisconnect);
             ClosePort();
             m_status2 = QString::fromUtf8(panel_texts::kDisconnected);
-            m_connected = 0;
+            m_connected = false;
         }
     }
     update();
@@ -149,7 +149,7 @@ void CChildView::StepGroup(int selected, bool up) {
 }
 
 void CChildView::OnSendAll() {
-    if (m_connected == 0) {
+    if (!m_connected) {
         NotConnectedReport();
         return;
     }
@@ -161,7 +161,7 @@ void CChildView::OnSendAll() {
 }
 
 void CChildView::OnStart() {
-    if (m_connected == 0) {
+    if (!m_connected) {
         NotConnectedReport();
         return;
     }
@@ -169,7 +169,7 @@ void CChildView::OnStart() {
 }
 
 void CChildView::OnStop() {
-    if (m_connected == 0) {
+    if (!m_connected) {
         NotConnectedReport();
         return;
     }
@@ -203,8 +203,8 @@ void CChildView::ApplyTypedNumber(int parameter, const QString& text) {
     QScrollBar* bar = ScrollBar(parameter);
     bar->setValue(
         PositionForTyped(ScrollLimit(bar->maximum()), typed, bar->minimum(), bar->maximum()));
-    if (m_auto_send == 0) return;
-    if (m_connected == 0) {
+    if (!m_auto_send) return;
+    if (!m_connected) {
         NotConnectedReport();
         return;
     }

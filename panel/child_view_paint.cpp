@@ -106,7 +106,7 @@ void CChildView::PaintStatusLines(QPainter& dc) const {
 
 // The picture at its own size; nothing when it cannot be loaded.
 void CChildView::PaintUsbSymbol(QPainter& dc) const {
-    const QPixmap picture(QString::fromUtf8(m_connected != 0 ? panel_texts::kUsbConnectedImage
+    const QPixmap picture(QString::fromUtf8(m_connected ? panel_texts::kUsbConnectedImage
                                                              : panel_texts::kUsbDisconnectedImage));
     if (!picture.isNull()) dc.drawPixmap(geometry::kUsbOrigin, picture);
 }

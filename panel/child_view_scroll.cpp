@@ -24,7 +24,7 @@ void CChildView::OnVScroll(int nSBCode, int nPos, QScrollBar* pScrollBar) {
     if (!parameter) return;
     const int value = ValueAt(ScrollLimit(max), pScrollBar->value());
     Edit(*parameter)->setText(QString::number(value));
-    if (m_auto_send == 1) {
+    if (m_auto_send) {
         SendCommand(kParameters[static_cast<std::size_t>(*parameter)].letter, CommandNumber(value));
     }
 }

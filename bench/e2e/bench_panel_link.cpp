@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "panel/child_view.h"
+#include "tests/panel/child_view_peer.h"
 #include "platform/posix/posix_serial_device.h"
 #include "platform/posix/thread_sleeper.h"
 #include "core/port_settings_record.h"
@@ -87,7 +88,7 @@ int main(int argc, char** argv) {
         const auto start = Clock::now();
         QTest::mouseClick(&panel, Qt::LeftButton, Qt::NoModifier, usb);
         connect_ms.push_back(Ms(Clock::now() - start));
-        if (panel.m_connected != 1) {
+        if (Peer(panel).m_connected != 1) {
             std::fprintf(stderr, "connect failed\n");
             return 1;
         }
@@ -97,7 +98,7 @@ int main(int argc, char** argv) {
     // A press on the LeftTime up arrow until the command's last byte is read by the board,
     // which reads on a thread of its own and notes when each 4-byte command is complete
     // (the press's command and the release's repeat).
-    QScrollBar* left = panel.m_left_scroll;
+    QScrollBar* left = Peer(panel).m_left_scroll;
     const QPoint arrow = UpArrow(left);
     const std::size_t commands = 2 * static_cast<std::size_t>(clicks);
     std::vector<Clock::time_point> arrived(commands);
@@ -133,7 +134,7 @@ int main(int argc, char** argv) {
     std::vector<double> send_all_ms;
     for (int i = 0; i < send_alls; ++i) {
         const auto start = Clock::now();
-        QTest::mouseClick(panel.m_send_all_button, Qt::LeftButton);
+        QTest::mouseClick(Peer(panel).m_send_all_button, Qt::LeftButton);
         send_all_ms.push_back(Ms(Clock::now() - start));
         board.ReadAvailable();
     }

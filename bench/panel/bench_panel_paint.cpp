@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "panel/child_view.h"
+#include "tests/panel/child_view_peer.h"
 #include "tests/fakes/fake_services.h"
 
 namespace {
@@ -41,10 +42,10 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
     }
     // A typical state: three bars, all status lines in use.
-    panel.m_selected = 7;
-    panel.m_status1 = "1. Connect";
-    panel.m_status2 = "2. Connected";
-    panel.m_status3 = "3.  4 bytes sent - l162";
+    Peer(panel).m_selected = 7;
+    Peer(panel).m_status1 = "1. Connect";
+    Peer(panel).m_status2 = "2. Connected";
+    Peer(panel).m_status3 = "3.  4 bytes sent - l162";
     for (int i = 0; i < kWarmUp; ++i) panel.repaint();
 
     std::vector<double> micros;

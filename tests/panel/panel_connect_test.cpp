@@ -10,22 +10,22 @@ TEST_F(PanelTest, TheSymbolsEdgesAreInclusiveOnePixelPastThePicture) {
                                                          {{49, 445}, false},  {{75, 419}, false},
                                                          {{100, 470}, true},  {{50, 420}, true}};
     for (const auto& [point, on_symbol] : clicks) {
-        const int before = panel->m_connected;
+        const int before = Peer(*panel).m_connected;
         Click(Qt::LeftButton, point);
-        EXPECT_EQ(panel->m_connected != before, on_symbol) << point.x() << "," << point.y();
-        EXPECT_EQ(panel->m_status3, QString("3. Left click %1 %2 ").arg(point.x()).arg(point.y()));
+        EXPECT_EQ(Peer(*panel).m_connected != before, on_symbol) << point.x() << "," << point.y();
+        EXPECT_EQ(Peer(*panel).m_status3, QString("3. Left click %1 %2 ").arg(point.x()).arg(point.y()));
     }
     EXPECT_EQ(fakes.serial.opened_paths, (Cmds{"//./Com5"}));
 }
 
 TEST_F(PanelTest, ConnectingAndDisconnectingReportInTheStatusLines) {
     Click(Qt::LeftButton, kUsbCentre);
-    EXPECT_EQ(panel->m_status1, "1. Connect");
-    EXPECT_EQ(panel->m_status2, "2. Connected");
+    EXPECT_EQ(Peer(*panel).m_status1, "1. Connect");
+    EXPECT_EQ(Peer(*panel).m_status2, "2. Connected");
     EXPECT_EQ(fakes.sleeper.pauses, (std::vector<unsigned>{1000, 2000, 500, 500}));
     Click(Qt::LeftButton, kUsbCentre);
-    EXPECT_EQ(panel->m_status1, "1. Disconnect");
-    EXPECT_EQ(panel->m_status2, "2. Disconnected");
+    EXPECT_EQ(Peer(*panel).m_status1, "1. Disconnect");
+    EXPECT_EQ(Peer(*panel).m_status2, "2. Disconnected");
     EXPECT_EQ(fakes.serial.closed.size(), 1u);
 
     Click(Qt::LeftButton, kUsbCentre);
@@ -33,27 +33,27 @@ TEST_F(PanelTest, ConnectingAndDisconnectingReportInTheStatusLines) {
     Click(Qt::LeftButton, kUsbCentre);
     EXPECT_EQ(fakes.messages.shown,
               (std::vector<ShownMessage>{{"Can't close port.", MessageIcon::None}}));
-    EXPECT_EQ(panel->m_status2, "2. Disconnected");
-    EXPECT_EQ(panel->m_connected, 0);
+    EXPECT_EQ(Peer(*panel).m_status2, "2. Disconnected");
+    EXPECT_EQ(Peer(*panel).m_connected, 0);
 }
 
 TEST_F(PanelTest, AFailedConnectShowsTheBoxThenTheNextClickReusesTheHandle) {
     fakes.serial.Fail(SerialStep::SetState);
     QString status_while_box_up;
-    fakes.messages.on_show = [&](const std::string&) { status_while_box_up = panel->m_status1; };
+    fakes.messages.on_show = [&](const std::string&) { status_while_box_up = Peer(*panel).m_status1; };
     Click(Qt::LeftButton, kUsbCentre);
     EXPECT_EQ(fakes.messages.shown,
               (std::vector<ShownMessage>{
                   {"SetCommState\nCould not set communication state \n openport aborted",
                    MessageIcon::Error}}));
     EXPECT_EQ(status_while_box_up, "1. Connecting please wait");
-    EXPECT_EQ(panel->m_status1, "1. Connect");
-    EXPECT_EQ(panel->m_status2, "2. Connect failed");
-    EXPECT_EQ(panel->m_connected, 0);
+    EXPECT_EQ(Peer(*panel).m_status1, "1. Connect");
+    EXPECT_EQ(Peer(*panel).m_status2, "2. Connect failed");
+    EXPECT_EQ(Peer(*panel).m_connected, 0);
 
     fakes.serial.Succeed(SerialStep::SetState);
     Click(Qt::LeftButton, kUsbCentre);
-    EXPECT_EQ(panel->m_status2, "2. Connected");
+    EXPECT_EQ(Peer(*panel).m_status2, "2. Connected");
     EXPECT_EQ(fakes.serial.opened_paths.size(), 1u);
 }
 
@@ -64,7 +64,7 @@ TEST_F(PanelTest, TheSecondPressOfADoubleClickDoesNothing) {
                        panel->mapToGlobal(At(kUsbCentre)), Qt::LeftButton, Qt::LeftButton,
                        Qt::NoModifier);
     QApplication::sendEvent(panel.get(), &second);
-    EXPECT_EQ(panel->m_connected, 1);
+    EXPECT_EQ(Peer(*panel).m_connected, 1);
 }
 
 TEST(PanelLifetime, DestroyingTheConnectedPanelClosesThePortOnceWithoutAMessage) {
@@ -73,7 +73,7 @@ TEST(PanelLifetime, DestroyingTheConnectedPanelClosesThePortOnceWithoutAMessage)
     {
         CChildView panel(fakes.services());
         panel.OnLButtonDown(kUsbCentre);
-        ASSERT_EQ(panel.m_connected, 1);
+        ASSERT_EQ(Peer(panel).m_connected, 1);
     }
     EXPECT_EQ(fakes.serial.closed.size(), 1u);
     EXPECT_TRUE(fakes.messages.shown.empty());

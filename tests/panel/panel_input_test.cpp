@@ -42,31 +42,31 @@ INSTANTIATE_TEST_SUITE_P(Texts, EnterKey,
 
 TEST_F(PanelTest, EnterElsewhereAppliesNothingAndAutoSendOffOrUnconnectedSendsNothing) {
     Connect();
-    panel->m_right_edit->setText("100");
-    QTest::keyClick(panel->m_right_edit, Qt::Key_Enter, Qt::KeypadModifier);
-    QTest::keyClick(panel->m_start_button, Qt::Key_Return);
+    Peer(*panel).m_right_edit->setText("100");
+    QTest::keyClick(Peer(*panel).m_right_edit, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(Peer(*panel).m_start_button, Qt::Key_Return);
     QTest::keyClick(panel.get(), Qt::Key_Return);
     EXPECT_EQ(Writes(), (Cmds{"r200"}));
 
-    panel->m_auto_send_check->setChecked(false);
-    panel->m_left_edit->setText("100");
-    QTest::keyClick(panel->m_left_edit, Qt::Key_Return);
+    Peer(*panel).m_auto_send_check->setChecked(false);
+    Peer(*panel).m_left_edit->setText("100");
+    QTest::keyClick(Peer(*panel).m_left_edit, Qt::Key_Return);
     EXPECT_EQ(Bar(kLeftTime)->value(), 51);
 
     Click(Qt::LeftButton, kUsbCentre);  // disconnect
-    panel->m_auto_send_check->setChecked(true);
-    panel->m_left_edit->setText("20");
-    QTest::keyClick(panel->m_left_edit, Qt::Key_Return);
+    Peer(*panel).m_auto_send_check->setChecked(true);
+    Peer(*panel).m_left_edit->setText("20");
+    QTest::keyClick(Peer(*panel).m_left_edit, Qt::Key_Return);
     EXPECT_EQ(Bar(kLeftTime)->value(), 131);
-    EXPECT_EQ(panel->m_status1, kNotConnected1);
-    EXPECT_EQ(panel->m_status2, "2. Click on the USB symbol to connect");
-    EXPECT_EQ(panel->m_status3, "3. ...");
+    EXPECT_EQ(Peer(*panel).m_status1, kNotConnected1);
+    EXPECT_EQ(Peer(*panel).m_status2, "2. Click on the USB symbol to connect");
+    EXPECT_EQ(Peer(*panel).m_status3, "3. ...");
     EXPECT_EQ(Writes(), (Cmds{"r200"}));
 }
 
 TEST_F(PanelTest, EditBoxesTakeOnlyDigitsWhenTypedButPastedTextGoesIn) {
     Connect();
-    QLineEdit* edit = panel->m_left_edit;
+    QLineEdit* edit = Peer(*panel).m_left_edit;
     edit->clear();
     QTest::keyClicks(edit, "1a2- 3.");
     EXPECT_EQ(edit->text(), "123");
@@ -81,7 +81,7 @@ class SideButtons : public PanelTest {
 protected:
     void Side(Qt::MouseButton button) { Click(button, kEmptySpot); }
     void Select(int group) {
-        while (panel->m_selected != group) Click(Qt::RightButton, kEmptySpot);
+        while (Peer(*panel).m_selected != group) Click(Qt::RightButton, kEmptySpot);
     }
 };
 
@@ -119,16 +119,16 @@ TEST_F(SideButtons, GroupsMoveTogetherByTheSmallestMove) {
 TEST_F(SideButtons, GroupEightStartsAndStopsAndOtherGroupsNeedNoConnection) {
     Side(Qt::ForwardButton);  // group 0, not connected: moves, the link refuses
     EXPECT_EQ(Value(kLeftTime), 71);
-    EXPECT_EQ(panel->m_status3, kLinkRefusal);
+    EXPECT_EQ(Peer(*panel).m_status3, kLinkRefusal);
     Select(8);
     Side(Qt::ForwardButton);
-    EXPECT_EQ(panel->m_status1, kNotConnected1);
+    EXPECT_EQ(Peer(*panel).m_status1, kNotConnected1);
     Connect();
     Side(Qt::ForwardButton);
     Side(Qt::BackButton);
-    panel->m_selected = -4;  // out of range: becomes 5, and that press does nothing else
+    Peer(*panel).m_selected = -4;  // out of range: becomes 5, and that press does nothing else
     Side(Qt::ForwardButton);
-    EXPECT_EQ(panel->m_selected, 5);
+    EXPECT_EQ(Peer(*panel).m_selected, 5);
     EXPECT_EQ(Writes(), (Cmds{"s120", "s110"}));
 }
 
@@ -142,32 +142,32 @@ TEST_F(SideButtons, OnTheEdgeTheyShowTheNonClientBox) {
 }
 
 TEST_F(PanelTest, RightClicksCycleTheGroupsOnlyOnTheClientArea) {
-    panel->m_selected = 8;
+    Peer(*panel).m_selected = 8;
     Click(Qt::RightButton, kEmptySpot);
-    EXPECT_EQ(panel->m_selected, 0);
+    EXPECT_EQ(Peer(*panel).m_selected, 0);
     for (int i = 0; i < 8; ++i) Click(Qt::RightButton, kEmptySpot);
-    EXPECT_EQ(panel->m_selected, 8);
-    panel->m_selected = std::numeric_limits<int>::max();
+    EXPECT_EQ(Peer(*panel).m_selected, 8);
+    Peer(*panel).m_selected = std::numeric_limits<int>::max();
     Click(Qt::RightButton, kEmptySpot);
-    EXPECT_EQ(panel->m_selected, 0);
-    QTest::mouseClick(panel->m_start_button, Qt::RightButton);  // passed on, not the panel's
-    QTest::mouseClick(panel->m_auto_send_check, Qt::RightButton);
+    EXPECT_EQ(Peer(*panel).m_selected, 0);
+    QTest::mouseClick(Peer(*panel).m_start_button, Qt::RightButton);  // passed on, not the panel's
+    QTest::mouseClick(Peer(*panel).m_auto_send_check, Qt::RightButton);
     QTest::mouseClick(panel.get(), Qt::RightButton, Qt::NoModifier, QPoint(1, 300));  // edge
-    EXPECT_EQ(panel->m_selected, 0);
+    EXPECT_EQ(Peer(*panel).m_selected, 0);
 }
 
 TEST_F(PanelTest, SendAllStartAndStopNeedAConnectionButNotAutoSend) {
-    panel->m_left_edit->setText("99");  // typed without Enter: not sent
-    QTest::mouseClick(panel->m_send_all_button, Qt::LeftButton);
-    QTest::mouseClick(panel->m_stop_button, Qt::LeftButton);
-    EXPECT_EQ(panel->m_status1, kNotConnected1);
+    Peer(*panel).m_left_edit->setText("99");  // typed without Enter: not sent
+    QTest::mouseClick(Peer(*panel).m_send_all_button, Qt::LeftButton);
+    QTest::mouseClick(Peer(*panel).m_stop_button, Qt::LeftButton);
+    EXPECT_EQ(Peer(*panel).m_status1, kNotConnected1);
     EXPECT_TRUE(Writes().empty() && fakes.sleeper.pauses.empty());
 
     Connect();
-    panel->m_auto_send_check->setChecked(false);
-    QTest::mouseClick(panel->m_send_all_button, Qt::LeftButton);
+    Peer(*panel).m_auto_send_check->setChecked(false);
+    QTest::mouseClick(Peer(*panel).m_send_all_button, Qt::LeftButton);
     EXPECT_EQ(fakes.sleeper.pauses, (std::vector<unsigned>{50, 50, 50, 50, 50}));
-    QTest::mouseClick(panel->m_start_button, Qt::LeftButton);
+    QTest::mouseClick(Peer(*panel).m_start_button, Qt::LeftButton);
     EXPECT_EQ(Writes(), (Cmds{"l161", "r161", "y131", "m106", "o601", "s120"}));
     EXPECT_FALSE(panel->OnCmdMsg(272));
     EXPECT_FALSE(panel->OnCmdMsg(0));
@@ -176,26 +176,26 @@ TEST_F(PanelTest, SendAllStartAndStopNeedAConnectionButNotAutoSend) {
 // The member follows the check box only at a scroll code, at Enter and after a side button.
 TEST_F(PanelTest, AutoSendIsReadFromTheCheckBoxAtThreePointsOnly) {
     Connect();
-    QTest::mouseClick(panel->m_auto_send_check, Qt::LeftButton, Qt::NoModifier, QPoint(140, 5));
-    ASSERT_FALSE(panel->m_auto_send_check->isChecked());
-    QTest::mouseClick(panel->m_send_all_button, Qt::LeftButton);
+    QTest::mouseClick(Peer(*panel).m_auto_send_check, Qt::LeftButton, Qt::NoModifier, QPoint(140, 5));
+    ASSERT_FALSE(Peer(*panel).m_auto_send_check->isChecked());
+    QTest::mouseClick(Peer(*panel).m_send_all_button, Qt::LeftButton);
     Click(Qt::RightButton, kEmptySpot);
     Click(Qt::LeftButton, kEmptySpot);
     panel->resize(900, 650);
     panel->repaint();
-    EXPECT_EQ(panel->m_auto_send, 1);
-    QTest::keyClick(panel->m_stop_button, Qt::Key_Return);  // Enter anywhere in the panel
-    EXPECT_EQ(panel->m_auto_send, 0);
-    panel->m_auto_send_check->setChecked(true);
-    panel->OnVScroll(kEndScroll, 0, panel->m_smooth_scroll);
-    EXPECT_EQ(panel->m_auto_send, 1);
+    EXPECT_EQ(Peer(*panel).m_auto_send, 1);
+    QTest::keyClick(Peer(*panel).m_stop_button, Qt::Key_Return);  // Enter anywhere in the panel
+    EXPECT_EQ(Peer(*panel).m_auto_send, 0);
+    Peer(*panel).m_auto_send_check->setChecked(true);
+    panel->OnVScroll(kEndScroll, 0, Peer(*panel).m_smooth_scroll);
+    EXPECT_EQ(Peer(*panel).m_auto_send, 1);
 
-    panel->m_auto_send_check->setChecked(false);  // a side button sends all the same
+    Peer(*panel).m_auto_send_check->setChecked(false);  // a side button sends all the same
     fakes.serial.writes.clear();
-    panel->m_selected = 0;
+    Peer(*panel).m_selected = 0;
     Click(Qt::ForwardButton, kEmptySpot);
     EXPECT_EQ(Writes(), (Cmds{"l171"}));
-    EXPECT_EQ(panel->m_auto_send, 0);
+    EXPECT_EQ(Peer(*panel).m_auto_send, 0);
 }
 
 }  // namespace

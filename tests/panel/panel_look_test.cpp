@@ -12,36 +12,36 @@ const QColor kLabelBand(0, 252, 234), kStatusBand(187, 240, 238);
 TEST_F(PanelTest, StartsWithTheInitialValuesAndControlsInsideTheEdge) {
     const QStringList initial = {"61", "61", "31", "6", "501"};
     for (int i = 0; i < 5; ++i) EXPECT_EQ(Edit(i)->text(), initial[i]);
-    EXPECT_TRUE(panel->m_auto_send_check->isChecked());
-    EXPECT_EQ(panel->m_auto_send, 1);
-    EXPECT_EQ(panel->m_selected, 0);
-    EXPECT_EQ(panel->m_status3, "3...");
+    EXPECT_TRUE(Peer(*panel).m_auto_send_check->isChecked());
+    EXPECT_EQ(Peer(*panel).m_auto_send, 1);
+    EXPECT_EQ(Peer(*panel).m_selected, 0);
+    EXPECT_EQ(Peer(*panel).m_status3, "3...");
 
-    EXPECT_EQ(panel->m_left_edit->geometry(), QRect(81, 112, 70, 30));
-    EXPECT_EQ(panel->m_offtime_edit->geometry(), QRect(517, 112, 70, 30));
-    EXPECT_EQ(panel->m_auto_send_check->geometry(), QRect(152, 432, 150, 30));
-    EXPECT_EQ(panel->m_stop_button->geometry(), QRect(702, 432, 100, 30));
-    const QRect smooth = panel->m_smooth_scroll->geometry();
+    EXPECT_EQ(Peer(*panel).m_left_edit->geometry(), QRect(81, 112, 70, 30));
+    EXPECT_EQ(Peer(*panel).m_offtime_edit->geometry(), QRect(517, 112, 70, 30));
+    EXPECT_EQ(Peer(*panel).m_auto_send_check->geometry(), QRect(152, 432, 150, 30));
+    EXPECT_EQ(Peer(*panel).m_stop_button->geometry(), QRect(702, 432, 100, 30));
+    const QRect smooth = Peer(*panel).m_smooth_scroll->geometry();
     EXPECT_EQ(smooth, QRect(432, 152, smooth.width(), 250));
     EXPECT_EQ(smooth.width(), panel->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
-    panel->m_left_edit->setText("123");  // a resize rewrites unapplied digits, moves nothing
+    Peer(*panel).m_left_edit->setText("123");  // a resize rewrites unapplied digits, moves nothing
     panel->resize(500, 300);
-    EXPECT_EQ(panel->m_left_edit->text(), "61");
-    EXPECT_EQ(panel->m_stop_button->geometry(), QRect(702, 432, 100, 30));
+    EXPECT_EQ(Peer(*panel).m_left_edit->text(), "61");
+    EXPECT_EQ(Peer(*panel).m_stop_button->geometry(), QRect(702, 432, 100, 30));
 }
 
 TEST(PanelVisibility, ScrollBarsAndCheckBoxStartHiddenAndEveryPaintShowsThem) {
     FakeServices fakes;
     CChildView panel(fakes.services());
-    EXPECT_TRUE(panel.m_left_scroll->isHidden() && panel.m_auto_send_check->isHidden());
-    EXPECT_FALSE(panel.m_left_edit->isHidden() || panel.m_stop_button->isHidden());
+    EXPECT_TRUE(Peer(panel).m_left_scroll->isHidden() && Peer(panel).m_auto_send_check->isHidden());
+    EXPECT_FALSE(Peer(panel).m_left_edit->isHidden() || Peer(panel).m_stop_button->isHidden());
     panel.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
-    panel.m_send_all_button->hide();
+    Peer(panel).m_send_all_button->hide();
     panel.repaint();
-    EXPECT_TRUE(panel.m_left_scroll->isVisible() && panel.m_auto_send_check->isVisible());
-    EXPECT_TRUE(panel.m_send_all_button->isVisible());
+    EXPECT_TRUE(Peer(panel).m_left_scroll->isVisible() && Peer(panel).m_auto_send_check->isVisible());
+    EXPECT_TRUE(Peer(panel).m_send_all_button->isVisible());
 }
 
 struct HighlightCase {
@@ -56,9 +56,9 @@ class HighlightBars : public PanelTest, public testing::WithParamInterface<Highl
 // when it lies in one of the expected bars.
 TEST_P(HighlightBars, DrawsTheSelectedGroupsBarsAndNothingElse) {
     const HighlightCase& c = GetParam();
-    panel->m_selected = c.selected;
+    Peer(*panel).m_selected = c.selected;
     const QImage image = panel->grab().toImage();
-    EXPECT_EQ(panel->m_selected, c.selected_after);
+    EXPECT_EQ(Peer(*panel).m_selected, c.selected_after);
     for (const auto& group : geometry::kHighlightBars) {
         for (int i = 0; i < group.count; ++i) {
             const QRect r = group.rects[static_cast<std::size_t>(i)];
@@ -102,7 +102,7 @@ TEST_F(PanelTest, LabelsAndStatusLinesStandOnBandsExactlyAsLargeAsTheText) {
         EXPECT_NE(at(50, y + 15), kStatusBand);
     }
     EXPECT_NE(at(250, 540), kStatusBand);
-    panel->m_status3 = "3.  4 bytes sent - l162, and a good deal more to make it wide";
+    Peer(*panel).m_status3 = "3.  4 bytes sent - l162, and a good deal more to make it wide";
     EXPECT_EQ(Pixel({250, 540}), kStatusBand);
 }
 

@@ -60,10 +60,10 @@ TEST_F(PanelTest, ARandomRunKeepsEveryThumbInRange) {
                 panel->OnCmdMsg(108 + pick(3));
                 break;
             case 9:
-                panel->m_auto_send_check->toggle();
+                Peer(*panel).m_auto_send_check->toggle();
                 break;
             case 10:
-                panel->m_selected = pick(40) - 20;
+                Peer(*panel).m_selected = pick(40) - 20;
                 break;
             default:
                 panel->OnVScroll(pick(12) - 1, pick(3000) - 1000, bar);
@@ -77,7 +77,7 @@ TEST_F(PanelTest, ARandomRunKeepsEveryThumbInRange) {
         }
     }
     panel->repaint();
-    EXPECT_TRUE(panel->m_selected >= 0 && panel->m_selected <= 8);
+    EXPECT_TRUE(Peer(*panel).m_selected >= 0 && Peer(*panel).m_selected <= 8);
     EXPECT_GT(Writes().size(), 100u);
     const std::regex command("[lrymos]-?[0-9]+");
     for (const std::string& w : Writes()) EXPECT_TRUE(std::regex_match(w, command)) << w;

@@ -29,7 +29,7 @@ TEST_F(ScrollBars, OneArrowClickSendsTheSameCommandTwice) {
     ClickPart(kLeftTime, QStyle::SC_ScrollBarSubLine);
     EXPECT_EQ(Writes(), (Cmds{"l162", "l162"}));
     EXPECT_EQ(Edit(kLeftTime)->text(), "62");
-    EXPECT_EQ(panel->m_status3, "3.  4 bytes sent - l162");
+    EXPECT_EQ(Peer(*panel).m_status3, "3.  4 bytes sent - l162");
     ClickPart(kLeftTime, QStyle::SC_ScrollBarAddLine);
     EXPECT_EQ(Value(kLeftTime), 61);
 }
@@ -106,16 +106,16 @@ TEST_F(ScrollBars, TheContextMenusTopScrollsThroughThePanel) {
 
 TEST_F(ScrollBars, AutoSendOffMovesAndShowsButSendsNothingAndUnconnectedTheLinkRefuses) {
     Connect();
-    panel->m_auto_send_check->setChecked(false);
+    Peer(*panel).m_auto_send_check->setChecked(false);
     ClickPart(kLeftTime, QStyle::SC_ScrollBarSubLine);
     EXPECT_EQ(Edit(kLeftTime)->text(), "62");
     EXPECT_TRUE(Writes().empty());
 
     Click(Qt::LeftButton, kUsbCentre);  // disconnect
-    panel->m_auto_send_check->setChecked(true);
+    Peer(*panel).m_auto_send_check->setChecked(true);
     ClickPart(kLeftTime, QStyle::SC_ScrollBarSubLine);
     EXPECT_EQ(Edit(kLeftTime)->text(), "63");
-    EXPECT_EQ(panel->m_status3, kLinkRefusal);
+    EXPECT_EQ(Peer(*panel).m_status3, kLinkRefusal);
 }
 
 // Codes the mouse does not make here; nPos beyond the track stops at its end.

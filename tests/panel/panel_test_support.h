@@ -14,6 +14,7 @@
 
 #include "core/parameters.h"
 #include "panel/child_view.h"
+#include "tests/panel/child_view_peer.h"
 #include "core/port_settings_record.h"
 #include "tests/fakes/fake_services.h"
 
@@ -42,20 +43,20 @@ protected:
     }
     void Connect() {  // through the USB symbol, forgetting what that recorded
         Click(Qt::LeftButton, kUsbCentre);
-        ASSERT_EQ(panel->m_connected, 1);
+        ASSERT_EQ(Peer(*panel).m_connected, 1);
         fakes.serial.writes.clear();
         fakes.sleeper.pauses.clear();
     }
 
     QScrollBar* Bar(int p) const {
-        return std::array<QScrollBar*, 5>{panel->m_left_scroll, panel->m_right_scroll,
-                                          panel->m_duty_scroll, panel->m_smooth_scroll,
-                                          panel->m_offtime_scroll}[static_cast<std::size_t>(p)];
+        return std::array<QScrollBar*, 5>{Peer(*panel).m_left_scroll, Peer(*panel).m_right_scroll,
+                                          Peer(*panel).m_duty_scroll, Peer(*panel).m_smooth_scroll,
+                                          Peer(*panel).m_offtime_scroll}[static_cast<std::size_t>(p)];
     }
     QLineEdit* Edit(int p) const {
-        return std::array<QLineEdit*, 5>{panel->m_left_edit, panel->m_right_edit,
-                                         panel->m_duty_edit, panel->m_smooth_edit,
-                                         panel->m_offtime_edit}[static_cast<std::size_t>(p)];
+        return std::array<QLineEdit*, 5>{Peer(*panel).m_left_edit, Peer(*panel).m_right_edit,
+                                         Peer(*panel).m_duty_edit, Peer(*panel).m_smooth_edit,
+                                         Peer(*panel).m_offtime_edit}[static_cast<std::size_t>(p)];
     }
     static int Limit(int p) { return kParameters[static_cast<std::size_t>(p)].maximum + 1; }
     int Value(int p) const { return Limit(p) - Bar(p)->value(); }
