@@ -67,7 +67,8 @@ inline constexpr int kStopNumber = 110;
 std::optional<int> ParameterByScrollId(int id);
 std::optional<int> ParameterByEditId(int id);
 
-// Scroll notification codes, numbered as the original platform numbers them.
+// Scroll notification codes in Win32 numbering, so that the panel reads the same codes in the
+// Windows and the Linux build.
 enum ScrollCode {
     kLineUp = 0,
     kLineDown = 1,

@@ -1,6 +1,7 @@
 #pragma once
-// The port settings record: five texts in the current user's key "Software\Kavel", written by
-// the Com Settings dialog and read by the dialog and by the panel's connect.
+// The port settings record: five texts in the current user's key "Software\Kavel" of the
+// settings store (the registry on Windows, ~/.config/Kavel.conf on Linux), written by the Com
+// Settings dialog and read by the dialog and by the panel's connect.
 
 #include <array>
 #include <cstddef>

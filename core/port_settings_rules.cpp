@@ -101,7 +101,8 @@ std::string PortPath(const Text& stored) {
 
 std::uint32_t PanelBaudRate(const Text& stored) {
     if (!stored) return kDefaultBaud;
-    // The number lands in an unsigned 32-bit field, as on the original platform.
+    // The number lands in the DCB's unsigned 32-bit field: a negative text wraps, as it does
+    // in the Windows build.
     return static_cast<std::uint32_t>(ParseLeadingInt(*stored));
 }
 

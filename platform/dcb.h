@@ -1,6 +1,7 @@
 #pragma once
-// The line settings record of a serial port, field for field as the Windows DCB holds it,
-// so that both the Windows and the POSIX implementations read the same values.
+// The line settings record of a serial port, field for field as the Win32 DCB holds it: the
+// link fills it the same way on every system, and each serial device maps it onto its own
+// driver (termios2 on Linux, the DCB itself on Windows).
 
 #include <cstdint>
 

@@ -1,7 +1,8 @@
 #pragma once
-// The per-user settings store, shaped like the registry calls the program was designed on:
-// open an existing key, create-or-open a key, query a string into a buffer of N bytes,
-// set a string. Closing is the key object's destruction.
+// The per-user settings store, shaped like the Win32 registry calls: open an existing key,
+// create-or-open a key, query a string into a buffer of N bytes, set a string. Closing is the
+// key object's destruction. Windows keeps it in the registry, Linux in QSettings files; the
+// same key paths and value names serve both, so stored values mean the same everywhere.
 
 #include <cstddef>
 #include <memory>

@@ -1,8 +1,9 @@
 #pragma once
 // Dialog templates: each control with its id, kind, text and rectangle in dialog units, in
 // template order (which is also the tab order). A dialog is built from its table, and dialog
-// units become pixels through the dialog font's base units, the way the original platform maps
-// them: x by a quarter of the average character width, y by an eighth of the character height.
+// units become pixels through the dialog font's base units: x by a quarter of the average
+// character width, y by an eighth of the character height, as Win32 converts them, so that the
+// dialogs have the same size in the Windows and the Linux build.
 
 #include <span>
 #include <string_view>

@@ -1,7 +1,7 @@
 #pragma once
 // A dialog built from a template table: fixed client size, controls in template order (which
 // gives the tab order), OK as the default button. Derived dialogs add their data exchange and
-// their own initialisation, as the original framework's dialogs do.
+// their own initialisation, so both dialogs share one way of being built and filled.
 
 #include <map>
 #include <string_view>
