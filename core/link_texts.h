@@ -18,6 +18,18 @@ inline constexpr std::string_view kSetCommTimeoutsFailed =
     "SetCommTimeouts\nCould not set communication timeouts\n openport aborted";
 inline constexpr std::string_view kCantClose = "Can't close port.";
 
+// Status line 3 after the port could not be opened, beside the message box: the device, the
+// reason and the cure ("%s" is the device, then the group that may use it).
+inline constexpr std::string_view kOpenDeniedFormat =
+    "3.  %s: permission denied - add your user to the %s group";
+inline constexpr std::string_view kDefaultPortGroup = "dialout";
+inline constexpr std::string_view kOpenBusyFormat =
+    "3.  %s: in use by another program - close it, then connect again";
+inline constexpr std::string_view kOpenMissingFormat =
+    "3.  %s: no such device - plug the board in or choose its port in Options > Comm settings";
+// Any other reason: the device and the system's text.
+inline constexpr std::string_view kOpenOtherFormat = "3.  %s: %s";
+
 inline constexpr std::string_view kNotOpen = "3. Can't send, the comms port is not open";
 // "3.  %d bytes sent - %s" (two blanks after "3.")
 inline constexpr std::string_view kSentFormat = "3.  %d bytes sent - %s";

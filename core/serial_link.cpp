@@ -31,11 +31,44 @@ bool SerialLink::ReadPortPath(std::string& path) {
     return true;  // the key closes here
 }
 
+namespace {
+
+std::string Formatted(std::string_view format, const std::string& first,
+                      const std::string& second = {}) {
+    std::array<char, 1000> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), std::string(format).c_str(), first.c_str(),
+                  second.c_str());
+    return buffer.data();
+}
+
+std::string FailureLine(const OpenFailure& failure) {
+    using Kind = OpenFailure::Kind;
+    switch (failure.kind) {
+        case Kind::None:
+            return {};
+        case Kind::PermissionDenied:
+            return Formatted(texts::kOpenDeniedFormat, failure.device,
+                             failure.group.empty() || failure.group == "root"
+                                 ? std::string(texts::kDefaultPortGroup)
+                                 : failure.group);
+        case Kind::Busy:
+            return Formatted(texts::kOpenBusyFormat, failure.device);
+        case Kind::Missing:
+            return Formatted(texts::kOpenMissingFormat, failure.device);
+        case Kind::Other:
+            break;
+    }
+    return Formatted(texts::kOpenOtherFormat, failure.device, failure.reason);
+}
+
+}  // namespace
+
 bool SerialLink::AcquireHandle(const std::string& path) {
     if (m_port_open) return true;  // reuse the handle a failed configuration left open
     m_port_handle = m_device.Open(path);
     m_sio.m_handle = m_port_handle;
     if (m_port_handle == kInvalidHandle) {
+        m_open_failure_line = FailureLine(m_device.LastOpenFailure());
         m_messages.Show(std::string(texts::kCantOpenPrefix) + path +
                             std::string(texts::kCantOpenSuffix),
                         MessageIcon::Error);
@@ -77,6 +110,7 @@ bool SerialLink::ApplyLineSettings() {
 }
 
 bool SerialLink::OpenPort() {
+    m_open_failure_line.clear();
     std::string path;
     if (!ReadPortPath(path) || !AcquireHandle(path)) return false;
     m_port_open = true;

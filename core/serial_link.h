@@ -38,6 +38,9 @@ public:
 
     bool OpenPort();
     bool ClosePort();
+    // After an OpenPort that could not open the device: status line 3 telling why and what to
+    // do; empty after any other outcome or where the system did not say.
+    const std::string& OpenFailureLine() const { return m_open_failure_line; }
     // Formats and writes one command; refuses when not connected.
     SendReport Send(char letter, int value, bool connected);
 
@@ -56,6 +59,7 @@ private:
     ISettingsStore& m_store;
     IMessageBox& m_messages;
     ISleeper& m_sleeper;
+    std::string m_open_failure_line;
 };
 
 }  // namespace kavel

@@ -89,6 +89,10 @@ void CChildView::OnLButtonDown(QPoint point) {
             m_status2 =
                 QString::fromUtf8(opened ? panel_texts::kConnected : panel_texts::kConnectFailed);
             m_connected = opened;
+            // Why the device could not be opened, where the system says (the box only
+            // names the port).
+            if (!m_link.OpenFailureLine().empty())
+                m_status3 = QString::fromStdString(m_link.OpenFailureLine());
         } else {
             m_status1 = QString::fromUtf8(panel_texts::kDisconnect);
             ClosePort();

@@ -28,11 +28,23 @@ struct WriteResult {
     std::string error;        // the system's error text when !ok
 };
 
+// Why the last Open failed, as far as the system tells.
+struct OpenFailure {
+    enum class Kind { None, Missing, Busy, PermissionDenied, Other };
+    Kind kind = Kind::None;
+    std::string device;  // the system's name of the device, e.g. "/dev/ttyACM0"
+    std::string group;   // for PermissionDenied: the group that may use the device, if known
+    std::string reason;  // the system's text
+};
+
 class ISerialDevice {
 public:
     virtual ~ISerialDevice() = default;
     // Opens the device for exclusive, synchronous reading and writing.
     virtual PortHandle Open(const std::string& path) = 0;
+    // Why the last Open failed; Kind::None after a successful one, or where the system does
+    // not tell.
+    virtual OpenFailure LastOpenFailure() const { return {}; }
     virtual bool GetCommState(PortHandle handle, Dcb& dcb) = 0;
     virtual bool SetCommState(PortHandle handle, const Dcb& dcb) = 0;
     virtual bool SetCommTimeouts(PortHandle handle, const CommTimeouts& timeouts) = 0;

@@ -4,11 +4,13 @@
 // the kernel's here.
 #include <asm/termbits.h>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 
@@ -25,26 +27,63 @@ int Fd(PortHandle handle) { return static_cast<int>(handle); }
 bool GetTermios(int fd, termios2& tio) { return ioctl(fd, TCGETS2, &tio) == 0; }
 bool SetTermios(int fd, const termios2& tio) { return ioctl(fd, TCSETS2, &tio) == 0; }
 
-int FailClosed(int fd) {
+OpenFailure::Kind KindOf(int error) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+        case ENODEV:
+        case ENXIO:
+            return OpenFailure::Kind::Missing;
+        case EACCES:
+        case EPERM:
+            return OpenFailure::Kind::PermissionDenied;
+        case EBUSY:
+        case EWOULDBLOCK:
+            return OpenFailure::Kind::Busy;
+        default:
+            return OpenFailure::Kind::Other;
+    }
+}
+
+std::string GroupName(gid_t gid) {
+    group entry{};
+    group* found = nullptr;
+    std::array<char, 1024> buffer{};
+    if (getgrgid_r(gid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found) return {};
+    return found->gr_name;
+}
+
+// Records why an open failed (from errno, or a reason of our own) and returns -1.
+int Fail(OpenFailure& failure, const struct stat* st, int fd = -1, const char* reason = nullptr) {
     const int saved = errno;
-    close(fd);
+    if (fd >= 0) close(fd);
+    failure.kind = reason ? OpenFailure::Kind::Other : KindOf(saved);
+    failure.reason = reason ? reason : std::strerror(saved);
+    if (failure.kind == OpenFailure::Kind::PermissionDenied && st) failure.group = GroupName(st->st_gid);
     errno = saved;
     return -1;
 }
 
 // Opens without waiting for carrier, refuses anything but a terminal, and takes the port for
-// this process alone.
-int OpenExclusiveTerminal(const std::string& device) {
+// this process alone. On failure, tells why.
+int OpenExclusiveTerminal(const std::string& device, OpenFailure& failure) {
+    failure = OpenFailure{OpenFailure::Kind::None, device, {}, {}};
     struct stat st {};
-    if (device.empty() || stat(device.c_str(), &st) != 0 || !S_ISCHR(st.st_mode)) return -1;
+    if (device.empty()) {
+        errno = ENOENT;
+        return Fail(failure, nullptr);
+    }
+    if (stat(device.c_str(), &st) != 0) return Fail(failure, nullptr);
+    if (!S_ISCHR(st.st_mode)) return Fail(failure, &st, -1, "not a serial device");
     const int fd = open(device.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return -1;
-    if (!isatty(fd)) return FailClosed(fd);
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0) return FailClosed(fd);
-    if (ioctl(fd, TIOCEXCL) != 0) return FailClosed(fd);
+    if (fd < 0) return Fail(failure, &st);
+    if (!isatty(fd)) return Fail(failure, &st, fd, "not a serial device");
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) return Fail(failure, &st, fd);
+    if (ioctl(fd, TIOCEXCL) != 0) return Fail(failure, &st, fd);
     // Writes block from here on.
     const int flags = fcntl(fd, F_GETFL);
-    if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return FailClosed(fd);
+    if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return Fail(failure, &st, fd);
+    failure.device.clear();
     return fd;
 }
 
@@ -121,7 +160,7 @@ bool RaiseModemLines(int fd, const Dcb& dcb) {
 }  // namespace
 
 PortHandle PosixSerialDevice::Open(const std::string& path) {
-    const int fd = OpenExclusiveTerminal(DevicePathFor(path));
+    const int fd = OpenExclusiveTerminal(DevicePathFor(path), m_last_failure);
     return fd < 0 ? kInvalidHandle : PortHandle{fd};
 }
 

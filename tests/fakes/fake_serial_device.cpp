@@ -12,6 +12,7 @@ bool FakeSerialDevice::Failing(SerialStep step) const {
 PortHandle FakeSerialDevice::Open(const std::string& path) {
     calls.push_back(SerialStep::Open);
     opened_paths.push_back(path);
+    m_last_failure = Failing(SerialStep::Open) ? open_failure : OpenFailure{};
     return Failing(SerialStep::Open) ? kInvalidHandle : m_next_handle++;
 }
 

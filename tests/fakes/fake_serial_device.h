@@ -14,6 +14,7 @@ enum class SerialStep { Open, GetState, SetState, SetTimeouts, ClearError, Setup
 class FakeSerialDevice final : public ISerialDevice {
 public:
     PortHandle Open(const std::string& path) override;
+    OpenFailure LastOpenFailure() const override { return m_last_failure; }
     bool GetCommState(PortHandle handle, Dcb& dcb) override;
     bool SetCommState(PortHandle handle, const Dcb& dcb) override;
     bool SetCommTimeouts(PortHandle handle, const CommTimeouts& timeouts) override;
@@ -29,6 +30,8 @@ public:
     void TakeAtMost(std::size_t bytes) { m_take_at_most = bytes; }
     void SetWriteError(std::string text) { m_write_error = std::move(text); }
 
+    // What a failing Open reports as its reason.
+    OpenFailure open_failure;
     // What the device reports before the link configures it.
     Dcb reported{};
 
@@ -47,6 +50,7 @@ private:
     bool Failing(SerialStep step) const;
 
     std::map<SerialStep, bool> m_failing;
+    OpenFailure m_last_failure;
     std::size_t m_take_at_most = static_cast<std::size_t>(-1);
     std::string m_write_error = "Input/output error";
     PortHandle m_next_handle = 7;
