@@ -35,10 +35,22 @@ private:
     enum Phase : uint8_t { kLeftMove, kPauseAfterLeft, kRightMove, kPauseAfterRight, kPhaseCount };
 
     static uint32_t Length(const DriveSettings& settings, Phase phase);
+    // The duty elapsed_us into a movement: target * elapsed / ramp, rounded down.
+    uint8_t RampDuty(const DriveSettings& settings, uint32_t elapsed_us);
 
     bool running_;
     Phase phase_;
     uint32_t phase_start_us_;
+    // The ramp is followed step by step with additions only, since a 32-bit division takes the
+    // ATmega about 40 us. Duty k is reached at ceil(k * ramp / target); that quotient and its
+    // remainder are kept for the current duty and the next one's found by adding the
+    // settings' ramp quotient and remainder. Only a change of the values in the middle of a
+    // ramp costs two divisions, once.
+    bool ramp_known_;       // false at a new movement
+    uint8_t ramp_version_;  // the settings' version the ramp was worked out for
+    uint8_t ramp_duty_;     // k
+    uint32_t ramp_q_;       // k * ramp / target
+    uint16_t ramp_r_;       // k * ramp % target
 };
 
 }  // namespace drive

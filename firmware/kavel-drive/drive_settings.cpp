@@ -14,10 +14,13 @@ uint16_t ClampedValue(int32_t number, uint16_t maximum) {
 
 }  // namespace
 
-DriveSettings::DriveSettings() : running_(false), skipped_(0) {
+DriveSettings::DriveSettings()
+    : pwm_target_(0), ramp_quotient_(0), ramp_remainder_(0), version_(0), running_(false),
+      skipped_(0) {
     for (uint8_t i = 0; i < kSettingCount; ++i) {
         values_[i] = 0;
         sent_[i] = kValueOffset;
+        micros_[i] = 0;
     }
 }
 
@@ -25,12 +28,15 @@ DriveSettings::Result DriveSettings::Apply(char letter, int32_t number) {
     if (letter == 's') {
         if (number != kStartNumber && number != kStopNumber) return kBadStartValue;
         running_ = number == kStartNumber;
+        ++version_;
         return kApplied;
     }
     for (uint8_t i = 0; i < kSettingCount; ++i) {
         if (kSettings[i].letter != letter) continue;
         sent_[i] = number;
         values_[i] = ClampedValue(number, kSettings[i].maximum);
+        Derive(static_cast<Setting>(i));
+        ++version_;
         return kApplied;
     }
     return kUnknownLetter;
@@ -40,13 +46,17 @@ bool DriveSettings::Clamped(Setting setting) const {
     return static_cast<int64_t>(sent_[setting]) - kValueOffset != values_[setting];
 }
 
-uint32_t DriveSettings::Micros(Setting setting) const {
-    return values_[setting] * kSettings[setting].micros_per_unit;
-}
-
-uint8_t DriveSettings::PwmTarget() const {
-    // Rounded: 50 % is 128, 100 % is 255.
-    return static_cast<uint8_t>((static_cast<uint16_t>(values_[kDuty]) * kPwmFull + 50) / 100);
+void DriveSettings::Derive(Setting setting) {
+    micros_[setting] = values_[setting] * kSettings[setting].micros_per_unit;
+    if (setting == kDuty) {
+        // Rounded: 50 % is 128, 100 % is 255.
+        pwm_target_ = static_cast<uint8_t>((values_[kDuty] * static_cast<uint16_t>(kPwmFull) + 50) / 100);
+    }
+    if (setting == kDuty || setting == kSmooth) {
+        const uint32_t ramp = micros_[kSmooth];
+        ramp_quotient_ = pwm_target_ == 0 ? 0 : ramp / pwm_target_;
+        ramp_remainder_ = pwm_target_ == 0 ? 0 : static_cast<uint8_t>(ramp % pwm_target_);
+    }
 }
 
 }  // namespace drive

@@ -42,14 +42,36 @@ static void Handle(const drive::ReaderEvents& events) {
     }
 }
 
+// analogWrite(pin, 0) only disconnects the timer from the pin and leaves the compare register
+// as it was; the next analogWrite reconnects it before it writes the new duty, so the old duty
+// would show for up to one PWM period at the start of the next ramp. Parking the register at
+// the lowest duty first leaves nothing to show.
+static void PowerOff() {
+    analogWrite(drive::kPwmPin, 1);
+    analogWrite(drive::kPwmPin, 0);
+}
+
 static void Show(const drive::DriveOutputs& outputs) {
     if (outputs == shown) return;
-    // Off before on, so left and right are never high together.
+    // The power goes off while the direction changes and comes on after it: it never runs
+    // without a direction, and left and right are never high together.
+    const bool turning = outputs.left != shown.left || outputs.right != shown.right;
+    uint8_t pwm = shown.pwm;
+    if (turning && pwm != 0) {
+        pwm = 0;
+        PowerOff();
+    }
     if (!outputs.left) digitalWrite(drive::kLeftPin, LOW);
     if (!outputs.right) digitalWrite(drive::kRightPin, LOW);
-    if (outputs.pwm != shown.pwm) analogWrite(drive::kPwmPin, outputs.pwm);
     if (outputs.left) digitalWrite(drive::kLeftPin, HIGH);
     if (outputs.right) digitalWrite(drive::kRightPin, HIGH);
+    if (outputs.pwm != pwm) {
+        if (outputs.pwm == 0) {
+            PowerOff();
+        } else {
+            analogWrite(drive::kPwmPin, outputs.pwm);
+        }
+    }
     shown = outputs;
 }
 
@@ -67,18 +89,19 @@ void setup() {
     pinMode(drive::kPwmPin, OUTPUT);
     digitalWrite(drive::kLeftPin, LOW);
     digitalWrite(drive::kRightPin, LOW);
-    analogWrite(drive::kPwmPin, 0);
+    PowerOff();
     Serial.begin(drive::kBaud);
 }
 
 void loop() {
+    const uint32_t now = micros();  // once per pass: each call takes a few microseconds
     drive::ReaderEvents events;
     while (Serial.available() > 0) {
-        reader.Feed(static_cast<char>(Serial.read()), micros(), events);
+        reader.Feed(static_cast<char>(Serial.read()), now, events);
         Handle(events);
     }
-    reader.Poll(micros(), events);
+    reader.Poll(now, events);
     Handle(events);
-    Show(cycle.Update(settings, micros()));
+    Show(cycle.Update(settings, now));
     SendReply();
 }
