@@ -6,7 +6,7 @@
 //
 // The PWM output is read from timer 0's registers, not from the pin: the duty is OCR0A while
 // the compare output is connected (COM0A1 in TCCR0A), otherwise the pin's level (analogWrite
-// writes 0 and 255 as plain digital levels). The pin itself is not modelled toggling. A
+// writes 0 and 255 as plain digital levels), so a duty counts the moment it is written. A
 // state of the three outputs must last 20 us to count as a change (its time is when it
 // began): the sketch changes them one after the other within a few microseconds, and the
 // Arduino core's analogWrite() connects the compare output just before it writes OCR0A.
