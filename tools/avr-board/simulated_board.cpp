@@ -57,7 +57,9 @@ void NoSleep(avr_t*, avr_cycle_count_t) {}
 SimulatedBoard::SimulatedBoard() = default;
 
 SimulatedBoard::~SimulatedBoard() {
-    if (avr_ != nullptr) avr_terminate(avr_);
+    if (avr_ == nullptr) return;
+    avr_terminate(avr_);  // frees the memories, not the core itself
+    std::free(avr_);
 }
 
 std::unique_ptr<SimulatedBoard> SimulatedBoard::Load(const std::string& path,
@@ -80,15 +82,18 @@ bool SimulatedBoard::Setup(const std::string& path, std::string* error) {
 
     const bool hex = path.size() > 4 && path.compare(path.size() - 4, 4, ".hex") == 0;
     if (hex) {
-        std::uint32_t size = 0;
-        std::uint32_t start = 0;
-        std::uint8_t* code = read_ihex_file(path.c_str(), &size, &start);
-        if (code == nullptr) {
+        // Chunk by chunk: read_ihex_file() would leave its list of chunks behind.
+        ihex_chunk_p chunks = nullptr;
+        const int count = read_ihex_chunks(path.c_str(), &chunks);
+        if (count <= 0) {
             *error = "cannot read " + path;
             return false;
         }
-        avr_loadcode(avr_, code, size, start);
-        std::free(code);
+        for (int i = 0; i < count; ++i) {
+            avr_loadcode(avr_, chunks[i].data, chunks[i].size, chunks[i].baseaddr);
+        }
+        free_ihex_chunks(chunks);  // frees each chunk's data, not the list
+        std::free(chunks);
     } else {
         elf_firmware_t firmware;
         std::memset(&firmware, 0, sizeof firmware);
