@@ -20,6 +20,10 @@ const uint32_t kBaud = 115200;  // the program's default; 8 data bits, no parity
 // that splits a write into packets, and is also the reaction time to a burst's last command.
 const uint32_t kIdleEndMicros = 10000;
 
+// The answer to '?' goes out a few bytes per pass of the loop, so that a pass stays well
+// under one byte time (each write into the transmit buffer takes a few microseconds).
+const uint8_t kReplyBytesPerPass = 4;
+
 // Every number on the wire is the value plus this.
 const int32_t kValueOffset = 100;
 const int32_t kStartNumber = 120;  // s120: start

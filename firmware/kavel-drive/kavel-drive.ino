@@ -80,7 +80,10 @@ static void SendReply() {
         reply_wanted = false;
         reply.Begin(settings);
     }
-    while (!reply.Done() && Serial.availableForWrite() > 0) Serial.write(reply.Next());
+    for (uint8_t i = 0; i < drive::kReplyBytesPerPass && !reply.Done(); ++i) {
+        if (Serial.availableForWrite() == 0) return;
+        Serial.write(reply.Next());
+    }
 }
 
 void setup() {

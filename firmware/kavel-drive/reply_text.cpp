@@ -33,18 +33,26 @@ void Append(char*& at, const char* end, const char* text) {
     *at = 0;
 }
 
+// Digits by subtracting powers of ten: the ATmega has no divider, and a 32-bit division per
+// digit would hold up the loop for tens of microseconds each.
 void AppendNumber(char*& at, const char* end, int32_t number) {
-    char digits[12];
-    uint8_t count = 0;
+    static const uint32_t kPowers[] = {1000000000UL, 100000000UL, 10000000UL, 1000000UL,
+                                       100000UL,    10000UL,     1000UL,     100UL,
+                                       10UL,        1UL};
     // Negated in unsigned arithmetic, so the lowest 32-bit value has a magnitude too.
     uint32_t magnitude = number < 0 ? 0U - static_cast<uint32_t>(number)
                                     : static_cast<uint32_t>(number);
-    do {
-        digits[count++] = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
     if (number < 0 && at < end) *at++ = '-';
-    while (count > 0 && at < end) *at++ = digits[--count];
+    bool started = false;
+    for (uint8_t i = 0; i < sizeof kPowers / sizeof kPowers[0]; ++i) {
+        char digit = '0';
+        while (magnitude >= kPowers[i]) {
+            magnitude -= kPowers[i];
+            ++digit;
+        }
+        started = started || digit != '0' || kPowers[i] == 1;
+        if (started && at < end) *at++ = digit;
+    }
     *at = 0;
 }
 
