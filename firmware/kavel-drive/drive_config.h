@@ -1,0 +1,56 @@
+#pragma once
+// Everything about the board that a user may want to change: the pins, the line speed, how
+// long a quiet line takes to end a command, and each value's letter, range and unit.
+
+#include <stdint.h>
+
+namespace drive {
+
+// Arduino Uno pin numbers. Pin 6 is OC0A: timer 0 runs in fast PWM mode (about 977 Hz), set
+// up by the Arduino core for millis(), so analogWrite() on it needs no timer of its own.
+const uint8_t kLeftPin = 7;   // high while moving left
+const uint8_t kRightPin = 8;  // high while moving right
+const uint8_t kPwmPin = 6;    // the drive's power, ramped at the start of every movement
+
+const uint32_t kBaud = 115200;  // the program's default; 8 data bits, no parity, 1 stop bit
+
+// A number ends at the next letter or any other non-digit byte; after the last command of a
+// burst nothing follows, so a quiet line ends it. The program writes a command in one piece,
+// so its bytes arrive back to back (87 us apart); 10 ms leaves room for a USB serial bridge
+// that splits a write into packets, and is also the reaction time to a burst's last command.
+const uint32_t kIdleEndMicros = 10000;
+
+// The answer to '?' goes out a few bytes per pass of the loop, so that a pass stays well
+// under one byte time (each write into the transmit buffer takes a few microseconds).
+const uint8_t kReplyBytesPerPass = 4;
+
+// Every number on the wire is the value plus this.
+const int32_t kValueOffset = 100;
+const int32_t kStartNumber = 120;  // s120: start
+const int32_t kStopNumber = 110;   // s110: stop
+
+enum Setting : uint8_t { kLeft = 0, kRight, kDuty, kSmooth, kOff, kSettingCount };
+
+struct SettingInfo {
+    char letter;
+    uint16_t maximum;       // values above are clamped to it, values below 0 to 0
+    uint32_t micros_per_unit;  // 0 for the duty cycle, which is a percentage
+};
+
+const uint32_t kTenthSecond = 100000;
+const uint32_t kMillisecond = 1000;
+
+// Left, right and smooth start are tenths of a second (0 to 10 s); the off time is
+// milliseconds (0 to 10 s, so the program's whole off time range fits); the duty cycle is a
+// percentage.
+const SettingInfo kSettings[kSettingCount] = {
+    {'l', 100, kTenthSecond},
+    {'r', 100, kTenthSecond},
+    {'y', 100, 0},
+    {'m', 100, kTenthSecond},
+    {'o', 10000, kMillisecond},
+};
+
+const uint8_t kPwmFull = 255;  // analogWrite's full scale
+
+}  // namespace drive
