@@ -11,9 +11,10 @@
 #include <memory>
 
 #include "panel/child_view.h"
+#include "tests/panel/child_view_peer.h"
 #include "platform/posix/posix_serial_device.h"
 #include "platform/qt/qsettings_store.h"
-#include "settings/port_settings_record.h"
+#include "core/port_settings_record.h"
 #include "tests/avr/avr_board_process.h"
 #include "tests/avr/pulses.h"
 #include "tests/fakes/recorders.h"
@@ -64,24 +65,24 @@ TEST(AvrEndToEnd, ThePanelMovesTheSimulatedBoardsPins) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
     QTest::mouseClick(&panel, Qt::LeftButton, Qt::NoModifier,
                       test::kUsbCentre + panel.contentsRect().topLeft());
-    ASSERT_EQ(panel.m_connected, 1);
+    ASSERT_EQ(Peer(panel).m_connected, 1);
 
     // Left 0.3 s, right 0.2 s, full duty reached after 0.1 s, 100 ms between: typed, then
     // Send All and Start.
-    Type(panel.m_left_edit, "3");
-    Type(panel.m_right_edit, "2");
-    Type(panel.m_duty_edit, "100");
-    Type(panel.m_smooth_edit, "1");
-    Type(panel.m_offtime_edit, "100");
-    QTest::mouseClick(panel.m_send_all_button, Qt::LeftButton);
-    QTest::mouseClick(panel.m_start_button, Qt::LeftButton);
+    Type(Peer(panel).m_left_edit, "3");
+    Type(Peer(panel).m_right_edit, "2");
+    Type(Peer(panel).m_duty_edit, "100");
+    Type(Peer(panel).m_smooth_edit, "1");
+    Type(Peer(panel).m_offtime_edit, "100");
+    QTest::mouseClick(Peer(panel).m_send_all_button, Qt::LeftButton);
+    QTest::mouseClick(Peer(panel).m_start_button, Qt::LeftButton);
 
     // Two whole rounds, then Stop.
     auto rounds_done = [](const std::vector<test::PinLine>& pins) {
         return test::Pulses(Changes(pins), &avr::Outputs::left, 255).size() >= 3;
     };
     ASSERT_TRUE(rounds_done(board.WaitFor(rounds_done)));
-    QTest::mouseClick(panel.m_stop_button, Qt::LeftButton);
+    QTest::mouseClick(Peer(panel).m_stop_button, Qt::LeftButton);
     auto all_off = [](const std::vector<test::PinLine>& pins) {
         return !pins.back().left && !pins.back().right && pins.back().pwm == 0;
     };

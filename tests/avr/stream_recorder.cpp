@@ -20,10 +20,11 @@
 #include <vector>
 
 #include "panel/child_view.h"
+#include "tests/panel/child_view_peer.h"
 #include "platform/posix/posix_serial_device.h"
 #include "platform/posix/thread_sleeper.h"
 #include "platform/qt/qsettings_store.h"
-#include "settings/port_settings_record.h"
+#include "core/port_settings_record.h"
 #include "tests/fakes/recorders.h"
 #include "tests/panel/panel_test_support.h"
 #include "tests/posix/pty_pair.h"
@@ -127,37 +128,37 @@ int main(int argc, char** argv) {
     recorder.Section("connect");
     QTest::mouseClick(panel.get(), Qt::LeftButton, Qt::NoModifier,
                       test::kUsbCentre + panel->contentsRect().topLeft());
-    if (panel->m_connected != 1) {
+    if (Peer(*panel).m_connected != 1) {
         std::fprintf(stderr, "kavel-record-streams: the panel did not connect\n");
         return 1;
     }
     settle();
 
     recorder.Section("scroll");  // the left time's up arrow, then the duty cycle's trough below
-    QTest::mouseClick(panel->m_left_scroll, Qt::LeftButton, Qt::NoModifier,
-                      test::ScrollBarPart(panel->m_left_scroll, QStyle::SC_ScrollBarSubLine).center());
-    QTest::mouseClick(panel->m_duty_scroll, Qt::LeftButton, Qt::NoModifier,
-                      test::ScrollBarPart(panel->m_duty_scroll, QStyle::SC_ScrollBarAddPage).center());
+    QTest::mouseClick(Peer(*panel).m_left_scroll, Qt::LeftButton, Qt::NoModifier,
+                      test::ScrollBarPart(Peer(*panel).m_left_scroll, QStyle::SC_ScrollBarSubLine).center());
+    QTest::mouseClick(Peer(*panel).m_duty_scroll, Qt::LeftButton, Qt::NoModifier,
+                      test::ScrollBarPart(Peer(*panel).m_duty_scroll, QStyle::SC_ScrollBarAddPage).center());
     settle();
 
     recorder.Section("typed");
-    Type(panel->m_left_edit, "12");
-    Type(panel->m_right_edit, "8");
-    Type(panel->m_duty_edit, "60");
-    Type(panel->m_smooth_edit, "3");
-    Type(panel->m_offtime_edit, "250");
+    Type(Peer(*panel).m_left_edit, "12");
+    Type(Peer(*panel).m_right_edit, "8");
+    Type(Peer(*panel).m_duty_edit, "60");
+    Type(Peer(*panel).m_smooth_edit, "3");
+    Type(Peer(*panel).m_offtime_edit, "250");
     settle();
 
     recorder.Section("send all");
-    QTest::mouseClick(panel->m_send_all_button, Qt::LeftButton);
+    QTest::mouseClick(Peer(*panel).m_send_all_button, Qt::LeftButton);
     settle();
 
     recorder.Section("start");
-    QTest::mouseClick(panel->m_start_button, Qt::LeftButton);
+    QTest::mouseClick(Peer(*panel).m_start_button, Qt::LeftButton);
     settle();
 
     recorder.Section("stop");
-    QTest::mouseClick(panel->m_stop_button, Qt::LeftButton);
+    QTest::mouseClick(Peer(*panel).m_stop_button, Qt::LeftButton);
     settle();
 
     std::ofstream out(argv[1], std::ios::binary);
