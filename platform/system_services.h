@@ -1,6 +1,10 @@
 #pragma once
 // The real platform services of this system, owned together: what main() hands the program.
 
+#ifdef _WIN32
+#include "platform/win32/win32_system_services.h"
+#else
+
 #include "platform/posix/posix_serial_device.h"
 #include "platform/posix/thread_sleeper.h"
 #include "platform/qt/qsettings_store.h"
@@ -27,3 +31,5 @@ private:
 };
 
 }  // namespace kavel
+
+#endif  // _WIN32
