@@ -1,0 +1,253 @@
+// The settings store on the real registry calls (Wine's registry), checked against Wine's own
+// reg.exe, and the port settings record's reading rules on top of it.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <map>
+#include <sstream>
+#include <vector>
+
+#include "core/port_settings_rules.h"
+#include "core/serial_link.h"
+#include "platform/win32/registry_store.h"
+#include "platform/win32/wide_text.h"
+#include "settings/port_settings_record.h"
+#include "tests/fakes/fake_serial_device.h"
+#include "tests/fakes/recorders.h"
+#include "tests/win32/wine_test_support.h"
+
+namespace kavel {
+namespace {
+
+const std::string kKey(record::kKeyPath);
+constexpr std::size_t kBuffer = record::kValueBufferBytes;
+
+struct RegValue {
+    std::string type;
+    std::string data;
+    bool operator==(const RegValue&) const = default;
+};
+
+// "reg query HKCU\Software\Kavel" as name -> (type, data); empty when the key is missing.
+std::map<std::string, RegValue> RegQuery() {
+    std::map<std::string, RegValue> values;
+    std::istringstream lines(test::RunCommand("reg query \"HKCU\\Software\\Kavel\""));
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        // "    Port    REG_SZ    Com3": four blanks between the columns.
+        const auto type_at = line.find("    REG_");
+        if (line.rfind("    ", 0) != 0 || type_at == std::string::npos) continue;
+        const auto data_at = line.find("    ", type_at + 4);
+        const std::string name = line.substr(4, type_at - 4);
+        const std::string type = line.substr(type_at + 4, data_at - type_at - 4);
+        const std::string data = data_at == std::string::npos ? "" : line.substr(data_at + 4);
+        values[name] = {type, data};
+    }
+    return values;
+}
+
+void RegAdd(const std::string& name, const std::string& type, const std::string& data) {
+    test::RunCommand("reg add \"HKCU\\Software\\Kavel\" /v " + name + " /t " + type + " /d \"" +
+                     data + "\" /f");
+}
+
+class RegistryStoreTest : public testing::Test {
+protected:
+    void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, win32::Widen(kKey).c_str()); }
+    void TearDown() override { SetUp(); }
+
+    std::unique_ptr<ISettingsKey> Create() {
+        auto key = store.CreateKey(kKey);
+        EXPECT_NE(key, nullptr);
+        return key;
+    }
+
+    win32::RegistryStore store;
+};
+
+TEST_F(RegistryStoreTest, OpenFindsOnlyAnExistingKeyCreateMakesIt) {
+    EXPECT_EQ(store.OpenKey(kKey), nullptr) << "no key on a first run";
+    EXPECT_TRUE(RegQuery().empty());
+    ASSERT_NE(store.CreateKey(kKey), nullptr);
+    EXPECT_NE(store.OpenKey(kKey), nullptr);
+    EXPECT_NE(store.CreateKey(kKey), nullptr) << "create opens an existing key";
+    const std::string listed = test::RunCommand("reg query \"HKCU\\Software\"");
+    EXPECT_NE(listed.find("HKEY_CURRENT_USER\\Software\\Kavel"), std::string::npos) << listed;
+}
+
+TEST_F(RegistryStoreTest, WrittenTextsAreRegSzThatRegReadsBack) {
+    {
+        auto key = Create();
+        EXPECT_TRUE(key->SetString("Port", "Com3"));
+        EXPECT_TRUE(key->SetString("Speed", "115200"));
+        EXPECT_TRUE(key->SetString("Parity", "NONE"));
+        EXPECT_TRUE(key->SetString("StopBits", "1"));
+        EXPECT_TRUE(key->SetString("DataBits", "8"));
+        EXPECT_TRUE(key->SetString("CustomFile", "C:\\data\\räder.txt"));
+    }  // closed here
+    const std::map<std::string, RegValue> expected = {
+        {"Port", {"REG_SZ", "Com3"}},        {"Speed", {"REG_SZ", "115200"}},
+        {"Parity", {"REG_SZ", "NONE"}},      {"StopBits", {"REG_SZ", "1"}},
+        {"DataBits", {"REG_SZ", "8"}},
+    };
+    auto listed = RegQuery();
+    ASSERT_EQ(listed.count("CustomFile"), 1u);
+    EXPECT_EQ(listed["CustomFile"].type, "REG_SZ");
+    listed.erase("CustomFile");  // the console's code page decides how "ä" prints
+    EXPECT_EQ(listed, expected);
+
+    // The stored size counts the terminating NUL: 2 x (characters + 1).
+    HKEY raw = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Kavel", 0, KEY_READ, &raw),
+              ERROR_SUCCESS);
+    DWORD type = 0;
+    DWORD size = 0;
+    EXPECT_EQ(RegQueryValueExW(raw, L"Speed", nullptr, &type, nullptr, &size), ERROR_SUCCESS);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(size, 2u * (6 + 1));
+    EXPECT_EQ(RegQueryValueExW(raw, L"CustomFile", nullptr, &type, nullptr, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(size, 2u * (17 + 1)) << "UTF-16 units, not UTF-8 bytes";
+    RegCloseKey(raw);
+
+    auto key = store.OpenKey(kKey);
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->QueryString("CustomFile", 100), "C:\\data\\räder.txt");
+}
+
+TEST_F(RegistryStoreTest, TextsThatRegAddStoredAreReadAsTheyStand) {
+    Create();
+    RegAdd("Speed", "REG_SZ", "9600 baud");
+    RegAdd("Parity", "REG_SZ", "even");
+    auto key = store.OpenKey(kKey);
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->QueryString("Speed", kBuffer), "9600 baud");
+    EXPECT_EQ(key->QueryString("Parity", kBuffer), "even");
+    EXPECT_EQ(key->QueryString("Absent", kBuffer), std::nullopt);
+}
+
+TEST_F(RegistryStoreTest, AValueTooLongForTheBufferFailsInsteadOfBeingCut) {
+    const std::string fits(24, 'x');      // 50 bytes with its NUL
+    const std::string too_long(25, 'x');  // 52 bytes: ERROR_MORE_DATA
+    const std::string euros = "€€€€€€€€€€€€€€€€€€€€€€€€";  // 24 UTF-16 units, 72 UTF-8 bytes
+    {
+        auto key = Create();
+        key->SetString("Fits", fits);
+        key->SetString("TooLong", too_long);
+        key->SetString("Euros", euros);
+        key->SetString("Port", "Com5" + std::string(21, '0'));  // 25 characters
+    }
+    auto key = store.OpenKey(kKey);
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->QueryString("Fits", kBuffer), fits);
+    EXPECT_EQ(key->QueryString("TooLong", kBuffer), std::nullopt);
+    EXPECT_EQ(key->QueryString("TooLong", kBuffer + 2), too_long);
+    EXPECT_EQ(key->QueryString("Euros", kBuffer), euros);
+    EXPECT_EQ(key->QueryString("Euros", kBuffer - 2), std::nullopt);
+    EXPECT_EQ(rules::PortPath(rules::ReadValue(*key, record::kPort)), "//./Com3")
+        << "a port name of 25 characters counts as missing";
+}
+
+TEST_F(RegistryStoreTest, TheStoredTypeIsNotExamined) {
+    Create();
+    RegAdd("DataBits", "REG_DWORD", "55");       // bytes 37 00 00 00: the text "7"
+    RegAdd("Speed", "REG_EXPAND_SZ", "19200");
+    auto key = store.OpenKey(kKey);
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->QueryString("DataBits", kBuffer), "7");
+    EXPECT_EQ(key->QueryString("Speed", kBuffer), "19200");
+    EXPECT_EQ(key->QueryInt("Speed"), std::nullopt) << "numbers of the profile are REG_DWORD";
+}
+
+TEST_F(RegistryStoreTest, ProfileNumbersAreRegDword) {
+    EXPECT_TRUE(Create()->SetInt("ApplicationLook", 214));
+    EXPECT_EQ((RegQuery()["ApplicationLook"]), (RegValue{"REG_DWORD", "0xd6"}));
+    EXPECT_EQ(store.OpenKey(kKey)->QueryInt("ApplicationLook"), 214);
+    EXPECT_EQ(store.OpenKey(kKey)->QueryInt("Missing"), std::nullopt);
+}
+
+// The record's rows, stored with reg.exe and read by the panel's connect through the registry.
+struct ConnectRow {
+    std::map<std::string, std::string> stored;
+    std::string path;
+    std::uint32_t baud;
+    std::uint8_t byte_size;
+    std::uint8_t parity;
+    std::uint8_t stop_bits;
+};
+
+TEST_F(RegistryStoreTest, TheConnectReadsTheRecordThroughTheRegistry) {
+    const std::vector<ConnectRow> rows = {
+        {{{"CustomFile", "C:\\x.txt"}}, "//./Com3", 115200, 8, kNoParity, kOneStopBit},
+        {{{"Port", "Com3"}, {"Speed", "115200"}, {"Parity", "NONE"}, {"StopBits", "1"},
+          {"DataBits", "8"}},
+         "//./Com3", 115200, 8, kNoParity, kOneStopBit},
+        {{{"Port", "COM12"}, {"Parity", "even"}}, "//./COM12", 115200, 8, kEvenParity,
+         kOneStopBit},
+        {{{"Port", "Com25"}, {"Parity", "SPACE"}}, "//./Com25", 115200, 8, kSpaceParity,
+         kOneStopBit},
+        {{{"Speed", "9600 baud"}, {"StopBits", "1.50"}}, "//./Com3", 9600, 8, kNoParity,
+         kOneStopBit},
+        {{{"Speed", "300"}, {"DataBits", "16"}, {"StopBits", "1.5"}}, "//./Com3", 300, 8,
+         kNoParity, kOne5StopBits},
+        {{{"Speed", "abc"}, {"DataBits", "7"}, {"StopBits", "2"}, {"Parity", "Odd"}},
+         "//./Com3", 0, 7, kOddParity, kTwoStopBits},
+        {{{"Parity", "Unknown"}}, "//./Com3", 115200, 8, kMarkParity, kOneStopBit},
+    };
+    for (const ConnectRow& row : rows) {
+        SetUp();
+        Create();
+        for (const auto& [name, text] : row.stored) RegAdd(name, "REG_SZ", text);
+        test::FakeSerialDevice device;
+        device.reported.Parity = kMarkParity;  // kept when the name is unknown
+        test::MessageRecorder messages;
+        test::SleepRecorder sleeper;
+        SerialLink link(device, store, messages, sleeper);
+        const std::string label = testing::PrintToString(row.stored);
+        ASSERT_TRUE(link.OpenPort()) << label;
+        EXPECT_TRUE(messages.shown.empty()) << label;
+        EXPECT_EQ(device.opened_paths, std::vector<std::string>{row.path}) << label;
+        ASSERT_EQ(device.applied.size(), 1u) << label;
+        const Dcb& dcb = device.applied[0];
+        EXPECT_EQ(dcb.BaudRate, row.baud) << label;
+        EXPECT_EQ(dcb.ByteSize, row.byte_size) << label;
+        EXPECT_EQ(dcb.Parity, row.parity) << label;
+        EXPECT_EQ(dcb.StopBits, row.stop_bits) << label;
+    }
+}
+
+TEST_F(RegistryStoreTest, WithoutTheKeyTheConnectShowsTheRegistryBox) {
+    test::FakeSerialDevice device;
+    test::MessageRecorder messages;
+    test::SleepRecorder sleeper;
+    SerialLink link(device, store, messages, sleeper);
+    EXPECT_FALSE(link.OpenPort());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "Unable read the comm port name from the registry.\nPlease check the port "
+              "settings ?");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::None);
+    EXPECT_TRUE(device.calls.empty());
+}
+
+TEST_F(RegistryStoreTest, TheDialogSelectsFromTheRegistryRecord) {
+    Create();
+    RegAdd("Speed", "REG_SZ", "300");
+    RegAdd("StopBits", "REG_SZ", "1.50");
+    RegAdd("Parity", "REG_SZ", "even");
+    RegAdd("DataBits", "REG_SZ", "16");
+    RegAdd("Port", "REG_SZ", "COM12");
+    auto key = store.OpenKey(kKey);
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(rules::DialogSpeed(rules::ReadValue(*key, record::kSpeed)), 9);  // "115200"
+    EXPECT_EQ(rules::DialogStopBits(rules::ReadValue(*key, record::kStopBits)), 0);
+    EXPECT_EQ(rules::DialogParity(rules::ReadValue(*key, record::kParity)), 2);
+    EXPECT_EQ(rules::DialogDataBits(rules::ReadValue(*key, record::kDataBits)), 4);  // "16"
+    EXPECT_EQ(rules::DialogPort(rules::ReadValue(*key, record::kPort)), 11);
+}
+
+}  // namespace
+}  // namespace kavel

@@ -1,0 +1,103 @@
+// The Win32 serial device where no port is needed: a missing port, a handle that is no port,
+// a write that fails with the system's text; and the text helpers.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "core/serial_link.h"
+#include "platform/win32/registry_store.h"
+#include "platform/win32/system_error_text.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_serial_device.h"
+#include "settings/port_settings_record.h"
+#include "tests/fakes/recorders.h"
+
+namespace kavel {
+namespace {
+
+const std::string kKey(record::kKeyPath);
+
+class Win32DeviceTest : public testing::Test {
+protected:
+    void SetUp() override {
+        RegDeleteTreeW(HKEY_CURRENT_USER, win32::Widen(kKey).c_str());
+    }
+    void TearDown() override { SetUp(); }
+    void StorePort(const std::string& port) { store.CreateKey(kKey)->SetString("Port", port); }
+
+    win32::RegistryStore store;
+    win32::Win32SerialDevice device;
+    test::MessageRecorder messages;
+    test::SleepRecorder sleeper;
+};
+
+TEST_F(Win32DeviceTest, AMissingPortShowsTheOpenBoxAndHoldsNoHandle) {
+    StorePort("COM9");  // no dosdevices link for it in the test prefix
+    SerialLink link(device, store, messages, sleeper);
+    EXPECT_FALSE(link.OpenPort());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "Can't open com port //./COM9\nPlease check the com port settings in the Options "
+              "menu.\n\nThis program uses the //./com3 format when opening the port\nbecause "
+              "this was needed in earlier 64 bit versions of Windows.");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
+    EXPECT_FALSE(link.m_port_open);
+    EXPECT_EQ(link.m_port_handle, kInvalidHandle);
+    EXPECT_EQ(link.m_sio.m_handle, kInvalidHandle);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+}
+
+TEST_F(Win32DeviceTest, AFileIsNoPortGetCommStateFailsSilentlyAndTheHandleStays) {
+    // "//./C:/windows/win.ini" names an ordinary file: the open succeeds, the line does not.
+    StorePort("C:/windows/win.ini");
+    SerialLink link(device, store, messages, sleeper);
+    EXPECT_FALSE(link.OpenPort());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(link.m_port_open);
+    EXPECT_NE(link.m_port_handle, kInvalidHandle);
+    EXPECT_TRUE(sleeper.pauses.empty()) << "no pause before the line settings are read";
+    EXPECT_TRUE(link.ClosePort());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Win32DeviceTest, AFailedWriteCarriesTheSystemsText) {
+    StorePort("COM9");
+    SerialLink link(device, store, messages, sleeper);
+    // Never opened: the handle copy is INVALID_HANDLE_VALUE, which WriteFile refuses.
+    const SendReport report = link.Send('l', 162, true);
+    EXPECT_EQ(report.result, 0);
+    const std::string reason = win32::SystemErrorText(ERROR_INVALID_HANDLE);
+    EXPECT_EQ(report.status3, "3.  Send failed - l162: " + reason);
+    EXPECT_EQ(reason.find_first_of("\r\n"), std::string::npos);
+    EXPECT_NE(reason, "error 6") << "the system has a text for it";
+}
+
+TEST_F(Win32DeviceTest, ClosingWhatIsNotHeldFails) {
+    EXPECT_FALSE(device.Close(kInvalidHandle));
+    const PortHandle file = device.Open("//./C:/windows/win.ini");
+    ASSERT_NE(file, kInvalidHandle);
+    EXPECT_TRUE(device.Close(file));
+    EXPECT_FALSE(device.Close(file)) << "a handle closes once";
+}
+
+TEST(SystemErrorText, IsTheSystemsTextOnOneLineOrTheNumber) {
+    const std::string text = win32::SystemErrorText(ERROR_FILE_NOT_FOUND);
+    EXPECT_FALSE(text.empty());
+    EXPECT_NE(text.back(), '\n');
+    EXPECT_NE(text.back(), '\r');
+    EXPECT_EQ(win32::SystemErrorText(0x20001234), "error 536875572");
+}
+
+TEST(WideText, RoundTripsEveryPlaneAndCountsUtf16Units) {
+    const std::string text = "Com5 Käse € \xF0\x9F\x98\x80";  // a character beyond 16 bits
+    const std::wstring wide = win32::Widen(text);
+    EXPECT_EQ(wide.size(), 14u);  // the last character takes two units
+    EXPECT_EQ(wide[6], L'\u00E4');
+    EXPECT_EQ(win32::Narrow(wide), text);
+    EXPECT_EQ(win32::Widen(""), L"");
+    EXPECT_EQ(win32::Narrow(L""), "");
+}
+
+}  // namespace
+}  // namespace kavel

@@ -1,0 +1,86 @@
+// The real MessageBoxW under Wine: a watcher thread finds the box, reads its caption, text and
+// icon, and presses OK. Wine needs an X display to create windows (without one MessageBoxW
+// returns at once), so this runs only when asked for, under Xvfb.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <thread>
+
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_message_box.h"
+
+namespace kavel {
+namespace {
+
+constexpr DWORD kPollMs = 20;
+constexpr DWORD kDeadlineMs = 10000;
+constexpr int kTextControlId = 0xFFFF;  // the static that holds a message box's text
+// The static that holds its icon: 0x14 in Windows' template, stc1 in Wine's.
+constexpr int kIconControlIds[] = {0x14, 0x440};
+constexpr WORD kErrorIconId = 32513;    // IDI_HAND, the icon MB_ICONERROR shows
+constexpr WORD kWarningIconId = 32515;  // IDI_EXCLAMATION
+
+struct SeenBox {
+    std::string caption;
+    std::string text;
+    bool has_icon = false;
+    HICON icon = nullptr;
+};
+
+std::string WindowText(HWND window) {
+    wchar_t buffer[1024] = {};
+    GetWindowTextW(window, buffer, 1024);
+    return win32::Narrow(buffer);
+}
+
+// Waits for a dialog captioned `caption` of this process, records it and presses OK.
+SeenBox WatchAndPressOk(const std::wstring& caption) {
+    SeenBox seen;
+    for (DWORD waited = 0; waited < kDeadlineMs; waited += kPollMs) {
+        const HWND box = FindWindowW(L"#32770", caption.c_str());
+        if (box != nullptr) {
+            seen.caption = WindowText(box);
+            seen.text = WindowText(GetDlgItem(box, kTextControlId));
+            HWND icon = nullptr;
+            for (const int id : kIconControlIds) {
+                if (icon == nullptr) icon = GetDlgItem(box, id);
+            }
+            seen.has_icon = icon != nullptr && IsWindowVisible(icon);
+            if (icon != nullptr) {
+                seen.icon = reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0));
+            }
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            return seen;
+        }
+        Sleep(kPollMs);
+    }
+    return seen;
+}
+
+SeenBox ShowAndWatch(const std::string& title, const std::string& text, MessageIcon icon) {
+    win32::Win32MessageBox box(title);
+    SeenBox seen;
+    std::thread watcher([&] { seen = WatchAndPressOk(win32::Widen(title)); });
+    box.Show(text, icon);  // returns once OK is pressed
+    watcher.join();
+    return seen;
+}
+
+TEST(Win32MessageBox, IsCaptionedByItsOwnerAndShowsTheTextAndIcon) {
+    const SeenBox error = ShowAndWatch("Kavel", "SetCommState\nCould not set communication "
+                                       "state \n openport aborted", MessageIcon::Error);
+    EXPECT_EQ(error.caption, "Kavel");
+    EXPECT_EQ(error.text, "SetCommState\nCould not set communication state \n openport aborted");
+    ASSERT_TRUE(error.has_icon);
+    EXPECT_EQ(error.icon, LoadIconW(nullptr, MAKEINTRESOURCEW(kErrorIconId)));
+
+    const SeenBox plain = ShowAndWatch("Kavel", "Can't close port.", MessageIcon::None);
+    EXPECT_EQ(plain.text, "Can't close port.");
+    ASSERT_TRUE(plain.has_icon) << "no icon requested shows the exclamation";
+    EXPECT_EQ(plain.icon, LoadIconW(nullptr, MAKEINTRESOURCEW(kWarningIconId)));
+}
+
+}  // namespace
+}  // namespace kavel
