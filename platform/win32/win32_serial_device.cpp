@@ -10,7 +10,9 @@ namespace {
 
 HANDLE Native(PortHandle handle) { return reinterpret_cast<HANDLE>(handle); }
 
-void FromNative(const DCB& in, Dcb& out) {
+// The program's record and the system's DCB have the same fields under the same names.
+template <typename From, typename To>
+void CopyDcbFields(const From& in, To& out) {
     out.BaudRate = in.BaudRate;
     out.fBinary = in.fBinary;
     out.fParity = in.fParity;
@@ -37,34 +39,23 @@ void FromNative(const DCB& in, Dcb& out) {
     out.EvtChar = in.EvtChar;
 }
 
-DCB ToNative(const Dcb& in) {
-    DCB out{};
-    out.DCBlength = sizeof(out);
-    out.BaudRate = in.BaudRate;
-    out.fBinary = in.fBinary;
-    out.fParity = in.fParity;
-    out.fOutxCtsFlow = in.fOutxCtsFlow;
-    out.fOutxDsrFlow = in.fOutxDsrFlow;
-    out.fDtrControl = in.fDtrControl;
-    out.fDsrSensitivity = in.fDsrSensitivity;
-    out.fTXContinueOnXoff = in.fTXContinueOnXoff;
-    out.fOutX = in.fOutX;
-    out.fInX = in.fInX;
-    out.fErrorChar = in.fErrorChar;
-    out.fNull = in.fNull;
-    out.fRtsControl = in.fRtsControl;
-    out.fAbortOnError = in.fAbortOnError;
-    out.XonLim = in.XonLim;
-    out.XoffLim = in.XoffLim;
-    out.ByteSize = in.ByteSize;
-    out.Parity = in.Parity;
-    out.StopBits = in.StopBits;
-    out.XonChar = in.XonChar;
-    out.XoffChar = in.XoffChar;
-    out.ErrorChar = in.ErrorChar;
-    out.EofChar = in.EofChar;
-    out.EvtChar = in.EvtChar;
-    return out;
+// Why CreateFileW failed. Windows reports a port that another program holds as "access
+// denied", since serial ports are never shared.
+OpenFailure FailureOf(const std::string& path, DWORD error) {
+    OpenFailure failure{OpenFailure::Kind::Other, path, {}, SystemErrorText(error)};
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            failure.kind = OpenFailure::Kind::Missing;
+            break;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+            failure.kind = OpenFailure::Kind::Busy;
+            break;
+        default:
+            break;
+    }
+    return failure;
 }
 
 }  // namespace
@@ -73,7 +64,13 @@ PortHandle Win32SerialDevice::Open(const std::string& path) {
     const HANDLE handle = CreateFileW(Widen(path).c_str(), GENERIC_READ | GENERIC_WRITE,
                                       0,  // no sharing
                                       nullptr, OPEN_EXISTING, 0, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return kInvalidHandle;
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        m_last_failure = FailureOf(path, error);
+        SetLastError(error);  // as CreateFileW left it, for whoever asks the system
+        return kInvalidHandle;
+    }
+    m_last_failure = {};
     return reinterpret_cast<PortHandle>(handle);
 }
 
@@ -81,12 +78,14 @@ bool Win32SerialDevice::GetCommState(PortHandle handle, Dcb& dcb) {
     DCB native{};
     native.DCBlength = sizeof(native);
     if (!::GetCommState(Native(handle), &native)) return false;
-    FromNative(native, dcb);
+    CopyDcbFields(native, dcb);
     return true;
 }
 
 bool Win32SerialDevice::SetCommState(PortHandle handle, const Dcb& dcb) {
-    DCB native = ToNative(dcb);
+    DCB native{};
+    native.DCBlength = sizeof(native);
+    CopyDcbFields(dcb, native);
     return ::SetCommState(Native(handle), &native) != FALSE;
 }
 

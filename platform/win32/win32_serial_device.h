@@ -10,6 +10,7 @@ class Win32SerialDevice final : public ISerialDevice {
 public:
     // CreateFileW on the path as it stands ("//./COM5" and "\\.\COM5" name the same device).
     PortHandle Open(const std::string& path) override;
+    OpenFailure LastOpenFailure() const override { return m_last_failure; }
     bool GetCommState(PortHandle handle, Dcb& dcb) override;
     // Sends every field of the record; the system decides what it accepts.
     bool SetCommState(PortHandle handle, const Dcb& dcb) override;
@@ -19,6 +20,9 @@ public:
     // One synchronous WriteFile; a failure carries FormatMessage's text.
     WriteResult Write(PortHandle handle, const char* data, std::size_t size) override;
     bool Close(PortHandle handle) override;
+
+private:
+    OpenFailure m_last_failure;
 };
 
 }  // namespace kavel::win32

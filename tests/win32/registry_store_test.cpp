@@ -13,7 +13,7 @@
 #include "core/serial_link.h"
 #include "platform/win32/registry_store.h"
 #include "platform/win32/wide_text.h"
-#include "settings/port_settings_record.h"
+#include "core/port_settings_record.h"
 #include "tests/fakes/fake_serial_device.h"
 #include "tests/fakes/recorders.h"
 #include "tests/win32/wine_test_support.h"

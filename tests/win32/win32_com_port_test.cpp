@@ -10,7 +10,7 @@
 #include "platform/win32/system_error_text.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_serial_device.h"
-#include "settings/port_settings_record.h"
+#include "core/port_settings_record.h"
 #include "tests/fakes/recorders.h"
 #include "tests/win32/wine_test_support.h"
 

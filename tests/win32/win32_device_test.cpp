@@ -10,7 +10,7 @@
 #include "platform/win32/system_error_text.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_serial_device.h"
-#include "settings/port_settings_record.h"
+#include "core/port_settings_record.h"
 #include "tests/fakes/recorders.h"
 
 namespace kavel {
@@ -46,6 +46,9 @@ TEST_F(Win32DeviceTest, AMissingPortShowsTheOpenBoxAndHoldsNoHandle) {
     EXPECT_EQ(link.m_port_handle, kInvalidHandle);
     EXPECT_EQ(link.m_sio.m_handle, kInvalidHandle);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(link.OpenFailureLine(),
+              "3.  //./COM9: no such device - plug the board in or choose its port in "
+              "Options > Comm settings");
 }
 
 TEST_F(Win32DeviceTest, AFileIsNoPortGetCommStateFailsSilentlyAndTheHandleStays) {
