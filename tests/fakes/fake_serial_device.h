@@ -27,7 +27,6 @@ public:
     void Succeed(SerialStep step) { m_failing[step] = false; }
     // Makes the next writes take only this many bytes (partial write).
     void TakeAtMost(std::size_t bytes) { m_take_at_most = bytes; }
-    void SetWriteError(std::string text) { m_write_error = std::move(text); }
 
     // What the device reports before the link configures it.
     Dcb reported{};
