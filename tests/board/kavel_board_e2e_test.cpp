@@ -109,7 +109,7 @@ std::string WaitForFile(const std::string& path, const std::vector<std::string>&
     const auto deadline = Clock::now() + kPatience;
     std::string text;
     do {
-        text = ScratchDirTest::ReadFile(path);
+        text = ReadFile(path);
         bool all = true;
         for (const std::string& piece : pieces) all = all && text.find(piece) != std::string::npos;
         if (all) return text;

@@ -1,6 +1,5 @@
 #pragma once
-// A test fixture with its own empty folder under /tmp, removed afterwards, and a way to read a
-// file in it whole.
+// A test fixture with its own empty folder under /tmp, removed afterwards, and a file read whole.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -12,6 +11,13 @@
 
 namespace kavel::board {
 
+inline std::string ReadFile(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
 class ScratchDirTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -20,13 +26,6 @@ protected:
         dir_ = pattern;
     }
     void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
-
-    static std::string ReadFile(const std::string& path) {
-        std::ifstream in(path);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
 
     std::string dir_;
 };
