@@ -11,15 +11,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
-#include <fstream>
 #include <optional>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "tests/board/scratch_dir.h"
 #include "tools/kavel-board/pty_endpoint.h"
 
 extern char** environ;
@@ -106,13 +104,6 @@ private:
     std::string buffer_;
 };
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Polls the file until it contains every piece; returns its last content either way.
 std::string WaitForFile(const std::string& path, const std::vector<std::string>& pieces) {
     const auto deadline = Clock::now() + kPatience;
@@ -135,16 +126,7 @@ bool ExitedWith(const std::optional<int>& status, int code) {
     return status && WIFEXITED(*status) && WEXITSTATUS(*status) == code;
 }
 
-class KavelBoardProgram : public testing::Test {
-protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/kavel-board-e2e-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
-    std::string dir_;
-};
+using KavelBoardProgram = ScratchDirTest;
 
 TEST_F(KavelBoardProgram, PlaysThePtyAcrossReopensAndEndsCleanly) {
     const std::string state = dir_ + "/state.json";

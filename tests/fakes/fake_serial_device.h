@@ -28,7 +28,6 @@ public:
     void Succeed(SerialStep step) { m_failing[step] = false; }
     // Makes the next writes take only this many bytes (partial write).
     void TakeAtMost(std::size_t bytes) { m_take_at_most = bytes; }
-    void SetWriteError(std::string text) { m_write_error = std::move(text); }
 
     // What a failing Open reports as its reason.
     OpenFailure open_failure;

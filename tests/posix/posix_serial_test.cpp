@@ -138,18 +138,5 @@ TEST(PosixSerialDevice, RefusesWhatIsNotATerminal) {
     std::filesystem::remove_all(dir);
 }
 
-TEST(PosixSerialDevice, TheLinkShowsTheOpenBoxForAMissingDevice) {
-    test::FakeSettingsStore settings;
-    settings.Put(std::string(record::kKeyPath), "Port", "ttyDoesNotExist42");
-    posix::PosixSerialDevice device;
-    test::MessageRecorder messages;
-    test::SleepRecorder sleeper;
-    SerialLink link(device, settings, messages, sleeper);
-    EXPECT_FALSE(link.OpenPort());
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text.rfind("Can't open com port //./ttyDoesNotExist42\n", 0), 0u);
-    EXPECT_FALSE(link.m_port_open);
-}
-
 }  // namespace
 }  // namespace kavel
