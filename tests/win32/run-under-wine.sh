@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Builds the core and the Win32 layer for Windows with mingw-w64 and runs their tests under
 # Wine (headless, in a prefix of the build's own). As root on a fresh Debian 12 it first
-# installs what it needs. Exits non-zero when anything fails.
+# installs what it is missing. Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 python3)
-if [ "$(id -u)" = 0 ]; then
+missing=()
+for package in "${packages[@]}"; do
+  dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+done
+if [ "${#missing[@]}" -gt 0 ] && [ "$(id -u)" = 0 ]; then
   apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${packages[@]}"
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
 cmake --preset win32-core
