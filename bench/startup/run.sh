@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Start-up benchmark: time from launch to the main window's first paint, and resident memory
-# one second later, for Kavel (bench_startup) and a bare Qt main window (bench_bare_window),
+# Start-up benchmark: time from launch to the main window's first paint (and the processor time
+# the process used until then, which a busy machine disturbs less), and resident memory one
+# second later, for Kavel (bench_startup) and a bare Qt main window (bench_bare_window),
 # each the median of repeated runs, the two programs taking turns.
 #
 #   bench/startup/run.sh [build-dir] [runs]      (defaults: build/default, 15)
@@ -44,13 +45,14 @@ run_once() {
   out=$(DISPLAY=$display XDG_CONFIG_HOME=$work/config-$name QT_QPA_PLATFORM=$platform \
         "$program" --launched-at-us="$start" 2>/dev/null)
   sed -n 's/^startup_us=//p' <<<"$out" >>"$work/$name.startup"
+  sed -n 's/^cpu_us=//p' <<<"$out" >>"$work/$name.cpu"
   sed -n 's/^rss_kb=//p' <<<"$out" >>"$work/$name.rss"
 }
 
 # Warm-up: file cache, fonts, the profile's first write.
 run_once kavel "$kavel"
 run_once bare "$bare"
-for name in kavel bare; do : >"$work/$name.startup"; : >"$work/$name.rss"; done
+for name in kavel bare; do : >"$work/$name.startup"; : >"$work/$name.cpu"; : >"$work/$name.rss"; done
 for _ in $(seq 1 "$runs"); do
   run_once kavel "$kavel"
   run_once bare "$bare"
@@ -64,10 +66,11 @@ report() {
     "$label" "$platform" "$runs" "$(ms "$(median "$work/$name.startup")")" \
     "$(ms "$(sort -n "$work/$name.startup" | head -n1)")" \
     "$(ms "$(sort -n "$work/$name.startup" | tail -n1)")"
+  printf '%s processor time until first paint: median %s ms\n' "$label" "$(ms "$(median "$work/$name.cpu")")"
   printf '%s resident memory 1 s after first paint: median %.1f MiB\n' \
     "$label" "$(awk -v v="$(median "$work/$name.rss")" 'BEGIN{print v/1024}')"
 }
 report kavel Kavel
 report bare "bare window"
-printf 'start-up ratio Kavel / bare window: %.2f\n' \
-  "$(awk -v k="$(median "$work/kavel.startup")" -v b="$(median "$work/bare.startup")" 'BEGIN{print k/b}')"
+ratio() { awk -v k="$(median "$work/kavel.$1")" -v b="$(median "$work/bare.$1")" 'BEGIN{printf "%.2f", k/b}'; }
+printf 'start-up ratio Kavel / bare window: %s (processor time: %s)\n' "$(ratio startup)" "$(ratio cpu)"

@@ -67,6 +67,7 @@ StartupProbe::StartupProbe(int argc, char* argv[]) {
 void StartupProbe::OnFirstPaint() {
     m_startup_us = m_launched_at_us ? NowUs(CLOCK_REALTIME) - *m_launched_at_us
                                     : SinceProcessStartUs().value_or(-1);
+    m_cpu_us = NowUs(CLOCK_PROCESS_CPUTIME_ID);
     QTimer::singleShot(kMemoryDelayMs, [this] {
         m_rss_kb = ResidentKb();
         QApplication::quit();
@@ -74,6 +75,6 @@ void StartupProbe::OnFirstPaint() {
 }
 
 int StartupProbe::Report() const {
-    std::printf("startup_us=%lld\nrss_kb=%ld\n", m_startup_us, m_rss_kb);
+    std::printf("startup_us=%lld\ncpu_us=%lld\nrss_kb=%ld\n", m_startup_us, m_cpu_us, m_rss_kb);
     return m_startup_us >= 0 && m_rss_kb >= 0 ? EXIT_SUCCESS : EXIT_FAILURE;
 }

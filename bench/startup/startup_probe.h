@@ -18,11 +18,13 @@ public:
     // Call from a zero-time timer started in the main window's first paint event: takes the
     // time, reads the memory one second later and then ends the event loop.
     void OnFirstPaint();
-    // Prints startup_us=... and rss_kb=...; the exit code: 0 when both were measured.
+    // Prints startup_us=..., cpu_us=... and rss_kb=...; the exit code: 0 when the time and
+    // the memory were measured.
     int Report() const;
 
 private:
     std::optional<long long> m_launched_at_us;
     long long m_startup_us = -1;
+    long long m_cpu_us = -1;  // processor time of all threads until the first paint
     long m_rss_kb = -1;
 };
