@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # CI: builds the Debian package from the default preset and runs its install test.
 #
-#   tests/package/ci.sh        (from anywhere; as root on a fresh Debian 12 it installs what it
-#                               needs first)
+#   tests/package/ci.sh     (from anywhere; as root on a fresh Debian 12 it installs what it
+#                            needs first; KAVEL_JOBS sets the build's parallel jobs, default 2)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -14,6 +14,6 @@ if [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null; then
 fi
 
 cmake --preset default
-cmake --build --preset default
+cmake --build --preset default -j "${KAVEL_JOBS:-2}"
 (cd build/default && cpack -G DEB)
 KAVEL_REQUIRE_PACKAGE=1 ctest --preset default -L package
