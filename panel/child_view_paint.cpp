@@ -4,9 +4,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
-#include <map>
 
-#include "panel/cell_height_search.h"
+#include "panel/cell_height_font.h"
 #include "panel/child_view.h"
 #include "panel/panel_colours.h"
 #include "panel/panel_geometry.h"
@@ -14,30 +13,6 @@
 
 namespace kavel {
 namespace {
-
-int CellHeightAt(int pixel_size) {
-    QFont font(QString::fromUtf8(fonts::kFace));
-    font.setPixelSize(pixel_size);
-    return QFontMetrics(font).height();
-}
-
-// The pixel size of the face whose cell height (ascent + descent) comes closest to the asked
-// height; on a tie the smaller size. Remembered per height: it cannot change while the program
-// runs.
-int PixelSizeForCellHeight(int cell_height) {
-    static std::map<int, int> known;
-    if (const auto it = known.find(cell_height); it != known.end()) return it->second;
-    const int best = ClosestPixelSize(cell_height, CellHeightAt);
-    known.emplace(cell_height, best);
-    return best;
-}
-
-QFont CellHeightFont(int cell_height) {
-    QFont font(QString::fromUtf8(fonts::kFace));
-    font.setWeight(QFont::Normal);
-    font.setPixelSize(PixelSizeForCellHeight(cell_height));
-    return font;
-}
 
 // Text on a filled box of the background colour exactly as large as the text: its advance
 // width by the font's cell height, with the top-left corner at the point.

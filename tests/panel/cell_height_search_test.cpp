@@ -1,10 +1,10 @@
 // The font size search: it must pick what measuring every candidate size picks, for any face
-// whose cell height does not shrink as the size grows, and measure each size at most once.
+// whose cell height does not shrink as the size grows, and measure each size at most once; the
+// panel's fonts built on it must come out at the sizes the font database's metrics give.
 
 #include <gtest/gtest.h>
 
 #include <QFont>
-#include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -12,6 +12,7 @@
 #include <random>
 #include <vector>
 
+#include "panel/cell_height_font.h"
 #include "panel/cell_height_search.h"
 #include "panel/panel_colours.h"
 
@@ -79,14 +80,14 @@ TEST(CellHeightSearch, PicksWhatMeasuringEveryCandidatePicksWithPlateausAndJumps
     }
 }
 
-TEST(CellHeightSearch, TheRealFaceGivesTheSameSizesAsMeasuringEverything) {
-    const auto height_at = [](int pixel_size) {
-        QFont font(QString::fromUtf8(fonts::kFace));
-        font.setPixelSize(pixel_size);
-        return QFontMetrics(font).height();
-    };
-    for (const int asked : {fonts::kStatusCellHeight, fonts::kLabelCellHeight, 9, 12, 18, 30, 40})
-        EXPECT_EQ(ClosestPixelSize(asked, height_at), MeasureEveryCandidate(asked, height_at)) << asked;
+TEST(CellHeightFont, PicksTheSizeMeasuringEveryCandidateWithTheLoadedFacePicks) {
+    // The panel's fonts read heights from one loaded face re-sized; the sizes must be the ones
+    // the font database's own metrics lead to.
+    for (const int asked : {fonts::kStatusCellHeight, fonts::kLabelCellHeight, 9, 12, 18, 30, 40}) {
+        const QFont font = CellHeightFont(asked);
+        EXPECT_EQ(font.pixelSize(), MeasureEveryCandidate(asked, LoadedCellHeightAt)) << asked;
+        EXPECT_EQ(font.family(), QString::fromUtf8(fonts::kFace));
+    }
 }
 
 }  // namespace
