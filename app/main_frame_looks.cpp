@@ -36,7 +36,11 @@ void CMainFrame::OnApplicationLook(int id) {
     for (CommandToolBar* bar : ToolBars()) {
         if (bar->isWindow()) bar->repaint();
     }
-    m_app.WriteInt("ApplicationLook", static_cast<int>(m_app.m_app_look));
+    // Written only when the profile holds another value (or none: the default asked for can
+    // never equal the look): every write is a synced file replacement, and at start-up the
+    // stored look is almost always the one just applied.
+    const int look = static_cast<int>(m_app.m_app_look);
+    if (m_app.GetInt("ApplicationLook", look ^ 1) != look) m_app.WriteInt("ApplicationLook", look);
 }
 
 void CMainFrame::ApplyLookTo(QWidget* root) { m_look.ApplyTo(root); }

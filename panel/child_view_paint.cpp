@@ -4,10 +4,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
-#include <algorithm>
-#include <cstdlib>
-#include <map>
 
+#include "panel/cell_height_font.h"
 #include "panel/child_view.h"
 #include "panel/panel_colours.h"
 #include "panel/panel_geometry.h"
@@ -15,42 +13,6 @@
 
 namespace kavel {
 namespace {
-
-int CellHeightAt(int pixel_size) {
-    QFont font(QString::fromUtf8(fonts::kFace));
-    font.setPixelSize(pixel_size);
-    return QFontMetrics(font).height();
-}
-
-// The pixel size of the face whose cell height (ascent + descent) comes closest to the asked
-// height; on a tie the smaller size. The cell grows in proportion to the size, so the sizes
-// around the proportional estimate are the only candidates. Remembered per height: it cannot
-// change while the program runs.
-int PixelSizeForCellHeight(int cell_height) {
-    constexpr int kAround = 2;
-    static std::map<int, int> known;
-    if (const auto it = known.find(cell_height); it != known.end()) return it->second;
-    const int estimate =
-        std::max(1, cell_height * cell_height / std::max(1, CellHeightAt(cell_height)));
-    int best = estimate;
-    int best_miss = -1;
-    for (int size = std::max(1, estimate - kAround); size <= estimate + kAround; ++size) {
-        const int miss = std::abs(CellHeightAt(size) - cell_height);
-        if (best_miss < 0 || miss < best_miss) {
-            best = size;
-            best_miss = miss;
-        }
-    }
-    known.emplace(cell_height, best);
-    return best;
-}
-
-QFont CellHeightFont(int cell_height) {
-    QFont font(QString::fromUtf8(fonts::kFace));
-    font.setWeight(QFont::Normal);
-    font.setPixelSize(PixelSizeForCellHeight(cell_height));
-    return font;
-}
 
 // Text on a filled box of the background colour exactly as large as the text: its advance
 // width by the font's cell height, with the top-left corner at the point.

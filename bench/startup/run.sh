@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
-# Start-up benchmark: time from process start to the main window's first paint, and resident
-# memory one second later, each the median of repeated runs.
+# Start-up benchmark: time from launch to the main window's first paint (and the processor time
+# the process used until then, which a busy machine disturbs less), and resident memory one
+# second later, for Kavel (bench_startup) and a bare Qt main window (bench_bare_window),
+# each the median of repeated runs, the two programs taking turns.
 #
 #   bench/startup/run.sh [build-dir] [runs]      (defaults: build/default, 15)
 #
-# Runs on a virtual X display (Xvfb) when there is one, else on Qt's offscreen platform, with a
-# temporary settings folder; one warm-up run first, so the measured runs start with a profile
-# like any start after the first.
+# Runs on a virtual X display (Xvfb) when there is one, else on Qt's offscreen platform, each
+# program with its own temporary settings folder; one warm-up run of each first, so the
+# measured runs start with a profile like any start after the first.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$here/build/default}
 runs=${2:-15}
-bench=$build/bench/startup/bench_startup
-[ -x "$bench" ] || { echo "run.sh: $bench not built" >&2; exit 1; }
+kavel=$build/bench/startup/bench_startup
+bare=$build/bench/startup/bench_bare_window
+for program in "$kavel" "$bare"; do
+  [ -x "$program" ] || { echo "run.sh: $program not built" >&2; exit 1; }
+done
 
 work=$(mktemp -d)
 xvfb_pid=""
@@ -32,29 +37,40 @@ if command -v Xvfb >/dev/null; then
   [ -n "$display" ] && platform=xcb
 fi
 
-mkdir -p "$work/config"
+# run_once NAME PROGRAM: one start, its two figures appended to NAME.startup and NAME.rss.
 run_once() {
-  local start=${EPOCHREALTIME/./}
-  DISPLAY=$display XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=$platform \
-    "$bench" --launched-at-us="$start" 2>/dev/null
+  local name=$1 program=$2 start out
+  mkdir -p "$work/config-$name"
+  start=${EPOCHREALTIME/./}
+  out=$(DISPLAY=$display XDG_CONFIG_HOME=$work/config-$name QT_QPA_PLATFORM=$platform \
+        "$program" --launched-at-us="$start" 2>/dev/null)
+  sed -n 's/^startup_us=//p' <<<"$out" >>"$work/$name.startup"
+  sed -n 's/^cpu_us=//p' <<<"$out" >>"$work/$name.cpu"
+  sed -n 's/^rss_kb=//p' <<<"$out" >>"$work/$name.rss"
 }
 
-run_once >/dev/null  # warm-up: file cache, fonts, the profile's first write
-: >"$work/startup"
-: >"$work/rss"
+# Warm-up: file cache, fonts, the profile's first write.
+run_once kavel "$kavel"
+run_once bare "$bare"
+for name in kavel bare; do : >"$work/$name.startup"; : >"$work/$name.cpu"; : >"$work/$name.rss"; done
 for _ in $(seq 1 "$runs"); do
-  out=$(run_once)
-  sed -n 's/^startup_us=//p' <<<"$out" >>"$work/startup"
-  sed -n 's/^rss_kb=//p' <<<"$out" >>"$work/rss"
+  run_once kavel "$kavel"
+  run_once bare "$bare"
 done
 
 median() { sort -n "$1" | awk '{v[NR]=$1} END {if (NR%2) print v[(NR+1)/2]; else print (v[NR/2]+v[NR/2+1])/2}'; }
-startup=$(median "$work/startup")
-rss=$(median "$work/rss")
-low=$(sort -n "$work/startup" | head -n1)
-high=$(sort -n "$work/startup" | tail -n1)
-printf 'start-up (process start to first paint, %s, %d runs): median %.1f ms (min %.1f, max %.1f)\n' \
-  "$platform" "$runs" "$(awk -v v="$startup" 'BEGIN{print v/1000}')" \
-  "$(awk -v v="$low" 'BEGIN{print v/1000}')" "$(awk -v v="$high" 'BEGIN{print v/1000}')"
-printf 'resident memory 1 s after first paint: median %.1f MiB (%s kB)\n' \
-  "$(awk -v v="$rss" 'BEGIN{print v/1024}')" "$rss"
+ms() { awk -v v="$1" 'BEGIN{printf "%.1f", v/1000}'; }
+report() {
+  local name=$1 label=$2
+  printf '%s start-up (launch to first paint, %s, %d runs): median %s ms (min %s, max %s)\n' \
+    "$label" "$platform" "$runs" "$(ms "$(median "$work/$name.startup")")" \
+    "$(ms "$(sort -n "$work/$name.startup" | head -n1)")" \
+    "$(ms "$(sort -n "$work/$name.startup" | tail -n1)")"
+  printf '%s processor time until first paint: median %s ms\n' "$label" "$(ms "$(median "$work/$name.cpu")")"
+  printf '%s resident memory 1 s after first paint: median %.1f MiB\n' \
+    "$label" "$(awk -v v="$(median "$work/$name.rss")" 'BEGIN{print v/1024}')"
+}
+report kavel Kavel
+report bare "bare window"
+ratio() { awk -v k="$(median "$work/kavel.$1")" -v b="$(median "$work/bare.$1")" 'BEGIN{printf "%.2f", k/b}'; }
+printf 'start-up ratio Kavel / bare window: %s (processor time: %s)\n' "$(ratio startup)" "$(ratio cpu)"

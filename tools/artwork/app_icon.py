@@ -8,7 +8,7 @@ and stay sharp at the small sizes.
 
 from vector import Circle, Paint, RoundRect, SquareWave
 
-SIZES = (16, 32, 48, 64, 128, 256)
+SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 
 TEAL_LIGHT = (0, 158, 158)
 TEAL_DARK = (0, 104, 104)
