@@ -1,4 +1,4 @@
-// The About box: its texts, the information page, and how it closes.
+// The About box: its layout, the information page, and how it closes.
 
 #include <gtest/gtest.h>
 
@@ -12,31 +12,12 @@
 namespace kavel::test {
 namespace {
 
-TEST(AboutBox, ShowsTheTemplateTexts) {
+// Laid out from dialog units: everything inside the box, OK in its lower right corner and
+// the default button, the texts one above the other.
+TEST(AboutBox, LaysOutItsTemplate) {
     UrlRecorder urls;
     CAboutDlg about(urls);
-    EXPECT_EQ(about.windowTitle(), "About Kavel");
-    QStringList texts;
-    for (const StaticText* text : about.findChildren<StaticText*>()) texts << text->text();
-    const QStringList expected = {
-        "Kavel, Version 1.0 - Sends scroll bar positions to a Arduino",
-        "If you are using the serial monitor add 100 to each value",
-        "e.g. for a start value of 10 type s110 and click send",
-        "'s':  Start, 10 no ,20 yes\"",
-        "'y':\t\t//Duty cycle 0 to 100\"",
-        "'l':\t\t//Left movement time 0 to 100\"",
-        "'r':\t\t//Right movement time 0 to 100\"",
-        "'m':\t\t//SmoothStartMax The length of smooth start\"",
-        "'o':\t\t//OffTimeMillis - Off time between pulse",
-        "'?':\t\t//Info - this info",
-    };
-    EXPECT_EQ(texts, expected);
-    EXPECT_EQ(about.MoreInfoButton()->text(), "More info: http:/kavel.example.org/arduino");
-    EXPECT_EQ(about.OkButton()->text(), "OK");
     EXPECT_TRUE(about.OkButton()->isDefault());
-
-    // Laid out from dialog units: everything inside the box, OK in its lower right corner,
-    // the texts one above the other.
     const QRect box = about.rect();
     for (const QWidget* child : about.findChildren<QWidget*>()) {
         EXPECT_TRUE(box.contains(child->geometry())) << child->metaObject()->className();

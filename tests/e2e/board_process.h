@@ -1,27 +1,30 @@
 #pragma once
-// kavel-board running as a child process on its own pseudo-terminal: the board the end-to-end
-// tests talk to. It prints one JSON object per command it understood.
+// A board program (kavel-board, kavel-avr-board) as a child process on its own
+// pseudo-terminal: its first line names the port, every later line reports what the board did.
 
-#include <QJsonObject>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
+#include <functional>
+#include <string>
 #include <vector>
+
+#include "platform/settings_store.h"
 
 namespace kavel::test {
 
 class BoardProcess {
 public:
-    BoardProcess();
+    using Lines = std::vector<QByteArray>;
+
+    BoardProcess(const QString& program, const QStringList& arguments);
     ~BoardProcess();
 
-    bool Start();
-    // The pseudo-terminal path to give Kavel as its port.
-    const QString& port() const { return m_port; }
-    // Waits (processing events) until at least count commands arrived, or a deadline passed;
-    // returns every command's state line received so far.
-    const std::vector<QJsonObject>& WaitForCommands(std::size_t count);
-    // The "last" field of every command received so far, e.g. "l162".
-    std::vector<std::string> Commands() const;
+    // Starts the program and returns its first line, empty if none came.
+    QByteArray Start();
+    // Waits (processing events) until done() holds for the lines after the first, or a
+    // deadline passed; returns them.
+    const Lines& WaitFor(const std::function<bool(const Lines&)>& done);
     // Ends the board abruptly, as an unplugged cable would.
     void Kill();
 
@@ -29,9 +32,12 @@ private:
     void ReadLines();
 
     QProcess m_process;
-    QString m_port;
     QByteArray m_pending;
-    std::vector<QJsonObject> m_states;
+    Lines m_lines;
 };
+
+// Kavel's settings pointed at the board's port, 115200 baud, 8 data bits, no parity, 1 stop
+// bit; false if the settings key could not be made.
+bool WritePortRecord(ISettingsStore& settings, const std::string& port);
 
 }  // namespace kavel::test

@@ -169,7 +169,8 @@ TEST_F(RegistryStoreTest, ProfileNumbersAreRegDword) {
     EXPECT_EQ(store.OpenKey(kKey)->QueryInt("Missing"), std::nullopt);
 }
 
-// The record's rows, stored with reg.exe and read by the panel's connect through the registry.
+// The record's rows, stored with reg.exe and read by the panel's connect through the registry
+// (the reading rules themselves are the core's tests').
 struct ConnectRow {
     std::map<std::string, std::string> stored;
     std::string path;
@@ -185,24 +186,14 @@ TEST_F(RegistryStoreTest, TheConnectReadsTheRecordThroughTheRegistry) {
         {{{"Port", "Com3"}, {"Speed", "115200"}, {"Parity", "NONE"}, {"StopBits", "1"},
           {"DataBits", "8"}},
          "//./Com3", 115200, 8, kNoParity, kOneStopBit},
-        {{{"Port", "COM12"}, {"Parity", "even"}}, "//./COM12", 115200, 8, kEvenParity,
-         kOneStopBit},
-        {{{"Port", "Com25"}, {"Parity", "SPACE"}}, "//./Com25", 115200, 8, kSpaceParity,
-         kOneStopBit},
-        {{{"Speed", "9600 baud"}, {"StopBits", "1.50"}}, "//./Com3", 9600, 8, kNoParity,
-         kOneStopBit},
-        {{{"Speed", "300"}, {"DataBits", "16"}, {"StopBits", "1.5"}}, "//./Com3", 300, 8,
-         kNoParity, kOne5StopBits},
         {{{"Speed", "abc"}, {"DataBits", "7"}, {"StopBits", "2"}, {"Parity", "Odd"}},
          "//./Com3", 0, 7, kOddParity, kTwoStopBits},
-        {{{"Parity", "Unknown"}}, "//./Com3", 115200, 8, kMarkParity, kOneStopBit},
     };
     for (const ConnectRow& row : rows) {
         SetUp();
         Create();
         for (const auto& [name, text] : row.stored) RegAdd(name, "REG_SZ", text);
         test::FakeSerialDevice device;
-        device.reported.Parity = kMarkParity;  // kept when the name is unknown
         test::MessageRecorder messages;
         test::SleepRecorder sleeper;
         SerialLink link(device, store, messages, sleeper);
@@ -217,36 +208,6 @@ TEST_F(RegistryStoreTest, TheConnectReadsTheRecordThroughTheRegistry) {
         EXPECT_EQ(dcb.Parity, row.parity) << label;
         EXPECT_EQ(dcb.StopBits, row.stop_bits) << label;
     }
-}
-
-TEST_F(RegistryStoreTest, WithoutTheKeyTheConnectShowsTheRegistryBox) {
-    test::FakeSerialDevice device;
-    test::MessageRecorder messages;
-    test::SleepRecorder sleeper;
-    SerialLink link(device, store, messages, sleeper);
-    EXPECT_FALSE(link.OpenPort());
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text,
-              "Unable read the comm port name from the registry.\nPlease check the port "
-              "settings ?");
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::None);
-    EXPECT_TRUE(device.calls.empty());
-}
-
-TEST_F(RegistryStoreTest, TheDialogSelectsFromTheRegistryRecord) {
-    Create();
-    RegAdd("Speed", "REG_SZ", "300");
-    RegAdd("StopBits", "REG_SZ", "1.50");
-    RegAdd("Parity", "REG_SZ", "even");
-    RegAdd("DataBits", "REG_SZ", "16");
-    RegAdd("Port", "REG_SZ", "COM12");
-    auto key = store.OpenKey(kKey);
-    ASSERT_NE(key, nullptr);
-    EXPECT_EQ(rules::DialogSpeed(rules::ReadValue(*key, record::kSpeed)), 9);  // "115200"
-    EXPECT_EQ(rules::DialogStopBits(rules::ReadValue(*key, record::kStopBits)), 0);
-    EXPECT_EQ(rules::DialogParity(rules::ReadValue(*key, record::kParity)), 2);
-    EXPECT_EQ(rules::DialogDataBits(rules::ReadValue(*key, record::kDataBits)), 4);  // "16"
-    EXPECT_EQ(rules::DialogPort(rules::ReadValue(*key, record::kPort)), 11);
 }
 
 }  // namespace

@@ -26,17 +26,14 @@ protected:
         ASSERT_TRUE(work) << "run under com_pty.py, which links COM5 to a pseudo-terminal";
         m_work = *work;
         RegDeleteTreeW(HKEY_CURRENT_USER, win32::Widen(kKey).c_str());
-        Store("Port", "COM5");
-        Store("Speed", "115200");
-        Store("Parity", "NONE");
-        Store("StopBits", "1");
-        Store("DataBits", "8");
+        auto key = store.CreateKey(kKey);
+        ASSERT_TRUE(key);
+        const std::pair<const char*, const char*> fields[] = {
+            {"Port", "COM5"}, {"Speed", "115200"}, {"Parity", "NONE"}, {"StopBits", "1"},
+            {"DataBits", "8"}};
+        for (const auto& [name, value] : fields) key->SetString(name, value);
     }
     void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, win32::Widen(kKey).c_str()); }
-
-    void Store(const std::string& name, const std::string& value) {
-        store.CreateKey(kKey)->SetString(name, value);
-    }
     // Everything that has arrived at the board's end, once it holds at least `size` bytes.
     std::string Arrived(std::size_t size) { return test::WaitForBytes(File("capture.bin"), size); }
     // Unplugs the board: the helper closes the pseudo-terminal's master side.

@@ -1,7 +1,8 @@
 // kavel-record-streams: records the bytes the real Kavel panel writes to its serial port, for
-// the simulated board's tests. The panel runs offscreen with the real serial device and its
-// real pauses on a pseudo-terminal; a thread reads the other end every millisecond and notes
-// when each read came. Usage: kavel-record-streams OUTPUT-FILE
+// the simulated board's tests (tests/avr/data/kavel-session.txt). The panel runs offscreen
+// with the real serial device and its real pauses on a pseudo-terminal; a thread reads the
+// other end every millisecond and notes when each read came. It drives the panel as the tests
+// do, so it uses their fakes and helpers. Usage: kavel-record-streams OUTPUT-FILE
 
 #include <QApplication>
 #include <QLineEdit>
@@ -24,7 +25,7 @@
 #include "platform/posix/posix_serial_device.h"
 #include "platform/posix/thread_sleeper.h"
 #include "platform/qt/qsettings_store.h"
-#include "core/port_settings_record.h"
+#include "tests/e2e/board_process.h"
 #include "tests/fakes/recorders.h"
 #include "tests/panel/panel_test_support.h"
 #include "tests/posix/pty_pair.h"
@@ -105,12 +106,7 @@ int main(int argc, char** argv) {
     test::PtyPair pty;
     if (!pty.ok()) return 1;
     qt::QSettingsStore settings;
-    auto key = settings.CreateKey(std::string(record::kKeyPath));
-    key->SetString(std::string(record::kPort), pty.slave_path());
-    key->SetString(std::string(record::kSpeed), "115200");
-    key->SetString(std::string(record::kParity), "NONE");
-    key->SetString(std::string(record::kStopBits), "1");
-    key->SetString(std::string(record::kDataBits), "8");
+    if (!test::WritePortRecord(settings, pty.slave_path())) return 1;
 
     posix::PosixSerialDevice serial;
     ThreadSleeper pauses;
@@ -163,8 +159,8 @@ int main(int argc, char** argv) {
 
     std::ofstream out(argv[1], std::ios::binary);
     out << "# Bytes the real Kavel panel wrote to its serial port, recorded by kavel-record-streams\n"
-           "# (tests/avr/stream_recorder.cpp): the panel offscreen with the real serial device and\n"
-           "# its real pauses, a pseudo-terminal as the port, read every millisecond.\n"
+           "# (tools/stream-recorder/stream_recorder.cpp): the panel offscreen with the real serial\n"
+           "# device and its real pauses, a pseudo-terminal as the port, read every millisecond.\n"
            "# \"@ name\" starts a section (one user action); each other line is one read: the\n"
            "# milliseconds since the section began, a blank, the bytes.\n";
     const std::vector<Read> reads = recorder.Reads();
