@@ -48,46 +48,30 @@ class ParserTable : public testing::TestWithParam<Case> {};
 
 TEST_P(ParserTable, Splits) { EXPECT_EQ(ParseAll(GetParam().input), GetParam().expected); }
 
+// Plain commands, queries and separators are also compared against the board sketch's reader
+// on random streams (tests/avr); these rows pin what that comparison cannot: the values, and
+// which kind of report a malformed command gives.
 INSTANTIATE_TEST_SUITE_P(
-    Commands, ParserTable,
+    Streams, ParserTable,
     testing::Values(
-        Case{"single", "l162", {"l=162"}},
-        Case{"zero", "s0", {"s=0"}},
-        Case{"back_to_back", "l162l162r161", {"l=162", "l=162", "r=161"}},
         Case{"all_letters", "l1r2y3m4o5s120", {"l=1", "r=2", "y=3", "m=4", "o=5", "s=120"}},
         Case{"negative", "l-5r-0", {"l=-5", "r=0"}},
         Case{"int_limits", "l2147483647r-2147483648", {"l=2147483647", "r=-2147483648"}},
         Case{"leading_zeros", "o000601", {"o=601"}},
         Case{"unknown_letter_keeps_its_number", "x12l162", {"x=12", "l=162"}},
-        Case{"query_alone_and_between", "?l1?r2?", {"?", "l=1", "?", "r=2", "?"}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(
-    EndedByOtherByte, ParserTable,
-    testing::Values(
-        Case{"space", "l162 r161", {"l=162", "r=161"}},
-        Case{"newline", "l162\nr161", {"l=162", "r=161"}},
-        Case{"comma", "y131,", {"y=131"}},
-        Case{"nul", std::string("m106\0m107", 9), {"m=106", "m=107"}},
-        Case{"high_byte", "o601\xff", {"o=601"}},
+        Case{"query_alone_and_between", "?l1?r2?", {"?", "l=1", "?", "r=2", "?"}},
+        Case{"nul_ends_a_number", std::string("m106\0m107", 9), {"m=106", "m=107"}},
         Case{"second_minus", "l12-5", {"l=12", "stray:1"}},
-        Case{"crlf_leaves_one_stray", "l162\r\n", {"l=162", "stray:1"}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(
-    Malformed, ParserTable,
-    testing::Values(
+        Case{"crlf_leaves_one_stray", "l162\r\n", {"l=162", "stray:1"}},
         Case{"letter_at_end", "l", {"l:no-number"}},
         Case{"letter_then_letter", "lr161", {"l:no-number", "r=161"}},
         Case{"letter_then_space", "l 162", {"l:no-number", "stray:3"}},
-        Case{"lone_minus", "l-", {"l:lone-minus"}},
         Case{"lone_minus_then_letter", "l-r161", {"l:lone-minus", "r=161"}},
         Case{"double_minus", "l--1r2", {"l:lone-minus", "stray:1", "r=2"}},
         Case{"letter_then_query", "l?", {"l:no-number", "?"}},
         Case{"garbage_before", "\r\n#12l162", {"stray:5", "l=162"}},
         Case{"overflow_by_one", "l2147483648r1", {"l:overflow", "r=1"}},
-        Case{"negative_overflow_by_one", "l-2147483649r1", {"l:overflow", "r=1"}},
-        Case{"huge_number", "l" + std::string(500, '9') + "r1", {"l:overflow", "r=1"}}),
+        Case{"negative_overflow_by_one", "l-2147483649r1", {"l:overflow", "r=1"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommandParser, NumberEndsOnlyWhenTheLineGoesQuiet) {

@@ -24,24 +24,16 @@ TEST(Options, ReadsEveryOptionInBothSpellings) {
     EXPECT_EQ(options->idle_ms, 20);
 }
 
-class BadOptions : public testing::TestWithParam<std::vector<std::string>> {};
-
-TEST_P(BadOptions, AreRefusedWithAReason) {
-    std::string error;
-    EXPECT_FALSE(Options::Parse(GetParam(), &error));
-    EXPECT_FALSE(error.empty());
+TEST(Options, RefusesBadOptionsWithAReason) {
+    const std::vector<std::vector<std::string>> rows = {
+        {"--bogus"}, {"port"}, {"--link"}, {"--link="}, {"--json=yes"}, {"--baud", "12345"},
+        {"--baud", "9600x"}, {"--idle", "0"}, {"--idle", "-5"}, {"--idle", "99999999999"}};
+    for (const auto& args : rows) {
+        std::string error;
+        EXPECT_FALSE(Options::Parse(args, &error)) << args.front() << " " << args.back();
+        EXPECT_FALSE(error.empty()) << args.front() << " " << args.back();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, BadOptions,
-    testing::Values(std::vector<std::string>{"--bogus"}, std::vector<std::string>{"port"},
-                    std::vector<std::string>{"--link"}, std::vector<std::string>{"--link="},
-                    std::vector<std::string>{"--json=yes"},
-                    std::vector<std::string>{"--baud", "12345"},
-                    std::vector<std::string>{"--baud", "9600x"},
-                    std::vector<std::string>{"--idle", "0"},
-                    std::vector<std::string>{"--idle", "-5"},
-                    std::vector<std::string>{"--idle", "99999999999"}));
 
 }  // namespace
 }  // namespace kavel::board

@@ -31,11 +31,6 @@ public:
 class SleepRecorder final : public ISleeper {
 public:
     void Sleep(unsigned milliseconds) override { pauses.push_back(milliseconds); }
-    unsigned Total() const {
-        unsigned total = 0;
-        for (const unsigned p : pauses) total += p;
-        return total;
-    }
     std::vector<unsigned> pauses;
 };
 
