@@ -16,7 +16,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "panel/child_view.h"
+#include "panel/qt/child_view.h"
 #include "tests/panel/child_view_peer.h"
 #include "platform/posix/posix_serial_device.h"
 #include "platform/posix/thread_sleeper.h"

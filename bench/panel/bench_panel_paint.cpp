@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "panel/child_view.h"
+#include "panel/qt/child_view.h"
 #include "tests/panel/child_view_peer.h"
 #include "tests/fakes/fake_services.h"
 

@@ -12,9 +12,9 @@
 
 #include <QApplication>
 
-#include "app/kavel_app.h"
+#include "app/qt/kavel_app.h"
 #include "bench/startup/startup_probe.h"
-#include "app/system_services.h"
+#include "app/qt/system_services.h"
 
 int main(int argc, char* argv[]) {
     StartupProbe probe(argc, argv);

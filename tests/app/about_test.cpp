@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/about_dlg.h"
+#include "app/qt/about_dlg.h"
 #include "tests/fakes/recorders.h"
 
 namespace kavel::test {

@@ -10,8 +10,8 @@
 
 #include <QString>
 
-#include "app/kavel_app.h"
-#include "app/main_frame.h"
+#include "app/qt/kavel_app.h"
+#include "app/qt/main_frame.h"
 #include "tests/fakes/fake_services.h"
 
 class QAction;

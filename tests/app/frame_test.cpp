@@ -15,9 +15,9 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/command_toolbar.h"
-#include "app/customize_dialog.h"
-#include "panel/child_view.h"
+#include "app/qt/command_toolbar.h"
+#include "app/qt/customize_dialog.h"
+#include "panel/qt/child_view.h"
 #include "tests/app/app_test_support.h"
 
 // The program's images, removed and put back to make the frame's creation fail.

@@ -11,11 +11,11 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/app_looks.h"
-#include "app/command_toolbar.h"
-#include "app/customize_dialog.h"
-#include "app/menus.h"
-#include "panel/child_view.h"
+#include "app/qt/app_looks.h"
+#include "app/qt/command_toolbar.h"
+#include "app/qt/customize_dialog.h"
+#include "app/qt/menus.h"
+#include "panel/qt/child_view.h"
 #include "tests/app/app_test_support.h"
 
 namespace kavel::test {

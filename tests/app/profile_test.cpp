@@ -9,7 +9,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 
-#include "app/command_toolbar.h"
+#include "app/qt/command_toolbar.h"
 #include "app/app_identity.h"
 #include "platform/qt/qsettings_store.h"
 #include "tests/app/app_test_support.h"

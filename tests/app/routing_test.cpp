@@ -7,10 +7,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/about_dlg.h"
-#include "app/command_toolbar.h"
-#include "app/customize_dialog.h"
-#include "panel/child_view.h"
+#include "app/qt/about_dlg.h"
+#include "app/qt/command_toolbar.h"
+#include "app/qt/customize_dialog.h"
+#include "panel/qt/child_view.h"
 #include "tests/app/app_test_support.h"
 
 namespace kavel::test {

@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "core/port_settings_record.h"
-#include "panel/child_view.h"
+#include "panel/qt/child_view.h"
 #include "platform/posix/posix_serial_device.h"
 #include "tests/fakes/fake_services.h"
 #include "tests/panel/child_view_peer.h"

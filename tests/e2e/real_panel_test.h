@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "panel/child_view.h"
+#include "panel/qt/child_view.h"
 #include "platform/posix/posix_serial_device.h"
 #include "platform/qt/qsettings_store.h"
 #include "tests/e2e/board_process.h"

@@ -12,8 +12,8 @@
 #include <random>
 #include <vector>
 
-#include "panel/cell_height_font.h"
-#include "panel/cell_height_search.h"
+#include "panel/qt/cell_height_font.h"
+#include "panel/qt/cell_height_search.h"
 #include "panel/panel_colours.h"
 
 namespace kavel::test {

@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "core/parameters.h"
-#include "panel/child_view.h"
+#include "panel/qt/child_view.h"
 
 namespace kavel {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/parameters.h"
-#include "panel/child_view.h"
+#include "panel/qt/child_view.h"
 #include "tests/panel/child_view_peer.h"
 #include "core/port_settings_record.h"
 #include "tests/fakes/fake_services.h"

@@ -1,0 +1,76 @@
+#include "dialogs/port_lister.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+#include <QSerialPortInfo>
+
+#include "core/port_settings_record.h"
+
+namespace kavel {
+namespace {
+
+#ifdef _WIN32
+// "Com<n>" is the device "COM<n>" itself.
+bool NamedByComItem(const std::string& name) {
+    for (int n = 1; n <= record::kPortCount; ++n) {
+        const std::string com = "COM" + std::to_string(n);
+        if (std::equal(name.begin(), name.end(), com.begin(), com.end(), [](char a, char b) {
+                return std::toupper(static_cast<unsigned char>(a)) == b;
+            })) {
+            return true;
+        }
+    }
+    return false;
+}
+#else
+// "Com<n>" is opened as /dev/ttyS<n-1>.
+bool NamedByComItem(const std::string& name) {
+    for (int n = 1; n <= record::kPortCount; ++n) {
+        if (name == "ttyS" + std::to_string(n - 1)) return true;
+    }
+    return false;
+}
+#endif
+
+class QtPortLister final : public IPortLister {
+public:
+    std::vector<SystemPort> AvailablePorts() const override {
+        std::vector<SystemPort> ports;
+        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+            ports.push_back({info.portName().toStdString(), info.description().toStdString(),
+                             info.manufacturer().toStdString()});
+        }
+        return ports;
+    }
+};
+
+}  // namespace
+
+std::vector<SystemPort> ExtraPortEntries(const std::vector<SystemPort>& reported) {
+    std::vector<SystemPort> entries;
+    std::set<std::string> seen;
+    for (const SystemPort& port : reported) {
+        if (port.name.empty() || NamedByComItem(port.name)) continue;
+        if (!seen.insert(port.name).second) continue;
+        entries.push_back(port);
+    }
+    return entries;
+}
+
+std::string PortToolTip(const SystemPort& port) {
+    std::string tip = port.description;
+    if (!port.manufacturer.empty()) {
+        if (!tip.empty()) tip += '\n';
+        tip += port.manufacturer;
+    }
+    return tip;
+}
+
+const IPortLister& SystemPortLister() {
+    static const QtPortLister lister;
+    return lister;
+}
+
+}  // namespace kavel

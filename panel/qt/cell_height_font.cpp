@@ -1,0 +1,54 @@
+#include "panel/qt/cell_height_font.h"
+
+#include <QFontMetrics>
+#include <QRawFont>
+#include <map>
+
+#include "panel/qt/cell_height_search.h"
+#include "panel/panel_colours.h"
+
+namespace kavel {
+namespace {
+
+QFont FaceAt(int pixel_size) {
+    QFont font(QString::fromUtf8(fonts::kFace));
+    font.setPixelSize(pixel_size);
+    return font;
+}
+
+// The cell height at a pixel size from a face already loaded, re-sized: the font database
+// matches and sets up the face anew for every size it loads, which costs some twenty times as
+// much.
+int ResizedCellHeightAt(const QRawFont& face, int pixel_size) {
+    if (!face.isValid()) return LoadedCellHeightAt(pixel_size);
+    QRawFont sized = face;
+    sized.setPixelSize(pixel_size);
+    return qRound(sized.ascent()) + qRound(sized.descent());
+}
+
+// Remembered per height: it cannot change while the program runs.
+int PixelSizeForCellHeight(int cell_height) {
+    static std::map<int, int> known;
+    if (const auto it = known.find(cell_height); it != known.end()) return it->second;
+    const QRawFont face = QRawFont::fromFont(FaceAt(cell_height));
+    const auto resized_height = [&face](int size) { return ResizedCellHeightAt(face, size); };
+    int best = ClosestPixelSize(cell_height, resized_height);
+    // The chosen size is loaded for drawing anyway. Should the database give it another height
+    // than the re-sized face (a different file for some sizes), measure every size the slow way.
+    if (LoadedCellHeightAt(best) != resized_height(best))
+        best = ClosestPixelSize(cell_height, LoadedCellHeightAt);
+    known.emplace(cell_height, best);
+    return best;
+}
+
+}  // namespace
+
+int LoadedCellHeightAt(int pixel_size) { return QFontMetrics(FaceAt(pixel_size)).height(); }
+
+QFont CellHeightFont(int cell_height) {
+    QFont font = FaceAt(PixelSizeForCellHeight(cell_height));
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+}  // namespace kavel

@@ -1,0 +1,166 @@
+// The real settings store (INI files through QSettings) in a temporary configuration folder.
+
+#include <gtest/gtest.h>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "platform/qt/qsettings_store.h"
+#include "res/resource_ids.h"
+#include "dialogs/qt/com_settings_dlg.h"
+#include "dialogs/qt/custom_file_dlg.h"
+#include "tests/fakes/fake_services.h"
+#include "tests/dialogs/settings_test_support.h"
+
+namespace kavel::test {
+namespace {
+
+std::string Repeat(const std::string& s, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += s;
+    return out;
+}
+
+class QSettingsStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override { UseFolder(m_dir.path()); }
+    void TearDown() override { chmod(QFile::encodeName(m_dir.path()).constData(), 0700); }
+    static void UseFolder(const QString& folder) {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    }
+    static QString File() { return QString::fromStdString(qt::SettingsFileFor(kKey)); }
+    void Write(const std::string& name, const std::string& value) {
+        auto key = store.CreateKey(kKey);
+        ASSERT_NE(key, nullptr);
+        EXPECT_TRUE(key->SetString(name, value));
+    }
+    // A value read through a fresh key, as every reader of the program does.
+    std::optional<std::string> Read(const std::string& name, std::size_t bytes = 1000) {
+        auto key = store.OpenKey(kKey);
+        return key ? key->QueryString(name, bytes) : std::nullopt;
+    }
+
+    QTemporaryDir m_dir;
+    qt::QSettingsStore store;
+};
+
+TEST_F(QSettingsStoreTest, AKeyExistsExactlyWhenItsFileDoes) {
+    EXPECT_EQ(File(), m_dir.filePath("Kavel.conf"));
+    EXPECT_EQ(store.OpenKey(kKey), nullptr);
+    ASSERT_NE(store.CreateKey(kKey), nullptr);
+    EXPECT_TRUE(QFile::exists(File()));  // before any value is written
+    EXPECT_NE(store.OpenKey(kKey), nullptr);
+    EXPECT_EQ(Read("Port"), std::nullopt);
+    QFile::remove(File());
+    EXPECT_EQ(store.OpenKey(kKey), nullptr);
+}
+
+TEST_F(QSettingsStoreTest, TextsComeBackUnchangedWhenTheyFitTheBuffer) {
+    const std::string e_acute = "\xC3\xA9", pair = "\xF0\x9F\x98\x80";  // 1 and 2 UTF-16 units
+    const std::pair<std::string, bool> fits_50_bytes[] = {
+        {"", true}, {std::string(24, 'x'), true}, {std::string(25, 'x'), false},
+        {Repeat(e_acute, 24), true}, {Repeat(e_acute, 25), false},
+        {Repeat(pair, 12), true}, {Repeat(pair, 12) + "x", false},
+        {"C:\\my dir\\a=b;c#d.txt", true}, {" \"quoted\" ", true}, {"two\nlines", true},
+        {"[General]", true}, {std::string(499, 'p'), false},
+    };
+    for (const auto& [text, fits] : fits_50_bytes) {
+        SCOPED_TRACE(text);
+        Write("Speed", text);
+        EXPECT_EQ(Read("Speed", 50), fits ? std::optional(text) : std::nullopt);
+        EXPECT_EQ(Read("Speed", 1000), text);
+    }
+}
+
+TEST_F(QSettingsStoreTest, AGarbledFileKeepsWhatParsesAndTheNextWriteRepairsIt) {
+    const std::pair<QByteArray, std::optional<std::string>> files[] = {
+        {QByteArray("\x00\xff garbage\x01\n[General]\nPort=Com5\nnot a pair\nSpeed=9600\n", 54), "Com5"},
+        {"Port=Com5\n[unterminated\nSpeed=9600\n===\n", "Com5"},
+        {"Port=Com5\n" + QByteArray(100000, '\x07'), "Com5"},
+        {QByteArray("\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR", 16), std::nullopt},
+    };
+    for (const auto& [bytes, port] : files) {
+        SCOPED_TRACE(bytes.left(12).toHex().toStdString());
+        QFile file(File());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        EXPECT_EQ(Read("Port"), port);
+        const auto speed = Read("Speed");
+        Write("Parity", "EVEN");
+        EXPECT_EQ(QSettings(File(), QSettings::IniFormat).status(), QSettings::NoError);
+        EXPECT_EQ(Read("Parity"), "EVEN");
+        EXPECT_EQ(Read("Port"), port);
+        EXPECT_EQ(Read("Speed"), speed);
+    }
+}
+
+TEST_F(QSettingsStoreTest, AFolderNobodyCanWriteGivesNoKey) {
+    UseFolder("/proc/kavel-settings-test");  // not even root can create anything there
+    EXPECT_EQ(store.CreateKey(kKey), nullptr);
+    EXPECT_EQ(store.OpenKey(kKey), nullptr);
+}
+
+TEST_F(QSettingsStoreTest, AFailedWriteKeepsTheValuesStoredBefore) {
+    Write("Port", "Com5");
+    Write("Speed", "9600");
+    // The file may be written, its folder not (no lock file, no replacement file). Root
+    // ignores permissions, so the write is tried in a child that has given up root.
+    ASSERT_EQ(chmod(QFile::encodeName(m_dir.path()).constData(), 0555), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(File()).constData(), 0666), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
+            _exit(10);
+        }
+        auto key = store.CreateKey(kKey);
+        _exit(key && key->SetString("Port", "Com9") ? 11 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "10: could not give up root, 11: the write succeeded";
+    EXPECT_EQ(Read("Port"), "Com5");
+    EXPECT_EQ(Read("Speed"), "9600");
+}
+
+TEST_F(QSettingsStoreTest, TheDialogsRoundTripThroughTheRealFile) {
+    FakeServices fakes;
+    ListedPorts ports;
+    const QString long_name = "/" + QString(199, 'n');
+    {
+        CComSettingsDlg com(store, fakes.messages, ports);
+        com.OnInitDialog();
+        PickWithKeys(com.m_control_parity, "ODD");
+        QTest::mouseClick(com.GetDlgItem(ids::IDOK), Qt::LeftButton);
+        CCustomFileDlg custom(store, fakes.files);
+        custom.OnInitDialog();
+        qobject_cast<QLineEdit*>(custom.GetDlgItem(ids::IDC_CUSTOMFILEEDIT))->setText(long_name);
+        QTest::mouseClick(custom.GetDlgItem(ids::IDOK), Qt::LeftButton);
+    }
+    QSettings file(File(), QSettings::IniFormat);
+    EXPECT_EQ(file.allKeys().size(), 6);
+    EXPECT_EQ(file.value("Parity"), "ODD");
+    EXPECT_EQ(file.value("Port"), "Com3");
+
+    CComSettingsDlg com(store, fakes.messages, ports);
+    com.OnInitDialog();
+    EXPECT_EQ(com.m_control_parity->currentText(), "ODD");
+    CCustomFileDlg custom(store, fakes.files);
+    custom.OnInitDialog();
+    EXPECT_EQ(qobject_cast<QLineEdit*>(custom.GetDlgItem(ids::IDC_CUSTOMFILEEDIT))->text(), long_name);
+}
+
+}  // namespace
+}  // namespace kavel::test
