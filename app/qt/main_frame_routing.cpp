@@ -30,11 +30,9 @@ bool CMainFrame::OnCommand(int id) {
 }
 
 void CMainFrame::OnUpdateCmdUI(CCmdUI& ui) {
-    if (m_view != nullptr && m_view->HandlesCommand(ui.id)) {
-        ui.Enable();
+    if ((m_view != nullptr && m_view->OnUpdateCmdUI(ui)) || OnUpdateFrameCmdUI(ui) ||
+        m_app.OnUpdateCmdUI(ui))
         return;
-    }
-    if (OnUpdateFrameCmdUI(ui) || m_app.OnUpdateCmdUI(ui)) return;
     ui.enabled = false;  // nobody handles it
 }
 

@@ -6,7 +6,7 @@
 
 #include "core/port_settings_rules.h"
 #include "res/resource_ids.h"
-#include "dialogs/qt/dialog_resources.h"
+#include "dialogs/dialog_resources.h"
 #include "core/port_settings_record.h"
 
 namespace kavel {

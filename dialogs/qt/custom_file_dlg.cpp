@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "res/resource_ids.h"
-#include "dialogs/qt/dialog_resources.h"
+#include "dialogs/dialog_resources.h"
 #include "core/port_settings_record.h"
 
 namespace kavel {

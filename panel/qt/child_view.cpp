@@ -150,7 +150,11 @@ const CommandEntry* FindCommand(int id) {
 
 }  // namespace
 
-bool CChildView::HandlesCommand(int id) const { return FindCommand(id) != nullptr; }
+bool CChildView::OnUpdateCmdUI(CCmdUI& ui) {
+    if (FindCommand(ui.id) == nullptr) return false;
+    ui.Enable();
+    return true;
+}
 
 bool CChildView::OnCmdMsg(int id) {
     const CommandEntry* entry = FindCommand(id);

@@ -16,6 +16,7 @@
 #include <QRect>
 #include <QString>
 
+#include "core/cmd_target.h"
 #include "core/parameters.h"
 #include "core/serial_link.h"
 #include "panel/qt/control_id.h"
@@ -28,7 +29,7 @@ class QPainter;
 
 namespace kavel {
 
-class CChildView : public QFrame {
+class CChildView : public QFrame, public ICmdTarget {
     Q_OBJECT
 
 public:
@@ -39,9 +40,9 @@ public:
     int SendCommand(char letter, int value);
 
     // Offers a menu or button command to the panel; true when the panel handled it.
-    bool OnCmdMsg(int id);
-    // Whether OnCmdMsg would handle the command (the frame enables its menu items by it).
-    bool HandlesCommand(int id) const;
+    bool OnCmdMsg(int id) override;
+    // The panel's commands are always enabled; false for any other command.
+    bool OnUpdateCmdUI(CCmdUI& ui) override;
     // Options menu: the Com Settings dialog and the custom controls file dialog.
     void OnCommSettings();
     void OnCustomFile();

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "res/resource_ids.h"
-#include "dialogs/qt/dialog_template.h"
+#include "res/dialog_template.h"
 
 namespace kavel::dlg {
 
