@@ -16,12 +16,6 @@
 namespace kavel::test {
 namespace {
 
-TEST(DialogUnitsTest, EachEdgeIsConvertedAndRoundedOnItsOwn) {
-    // Edges 237 and 287 -> 414.75 and 502.25; 208 and 222 -> 364 and 388.5.
-    EXPECT_EQ(dlg::MapDialogRect({237, 208, 50, 14}, {7, 14}), QRect(415, 364, 87, 25));
-    EXPECT_EQ(dlg::MapDialogRect({0, 0, 328, 242}, {6, 13}), QRect(0, 0, 492, 393));
-}
-
 void ExpectBuiltFromTemplate(CTemplateDialog& dialog, const QStringList& tab_order) {
     dialog.OnInitDialog();
     dialog.show();

@@ -8,16 +8,14 @@
 #include <unistd.h>
 
 #include <QFile>
-#include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "dialogs/com_settings_rules.h"
+#include "dialogs/custom_file_rules.h"
 #include "platform/qt/qsettings_store.h"
-#include "res/resource_ids.h"
-#include "dialogs/qt/com_settings_dlg.h"
-#include "dialogs/qt/custom_file_dlg.h"
-#include "tests/fakes/fake_services.h"
 #include "tests/dialogs/settings_test_support.h"
+#include "tests/fakes/fake_services.h"
 
 namespace kavel::test {
 namespace {
@@ -135,31 +133,26 @@ TEST_F(QSettingsStoreTest, AFailedWriteKeepsTheValuesStoredBefore) {
     EXPECT_EQ(Read("Speed"), "9600");
 }
 
-TEST_F(QSettingsStoreTest, TheDialogsRoundTripThroughTheRealFile) {
+TEST_F(QSettingsStoreTest, TheDialogsRulesRoundTripThroughTheRealFile) {
+    FakeComboBox stopbits, speed, port, parity, databits;
+    FakeTextBox edit;
     FakeServices fakes;
     ListedPorts ports;
-    const QString long_name = "/" + QString(199, 'n');
-    {
-        CComSettingsDlg com(store, fakes.messages, ports);
-        com.OnInitDialog();
-        PickWithKeys(com.m_control_parity, "ODD");
-        QTest::mouseClick(com.GetDlgItem(ids::IDOK), Qt::LeftButton);
-        CCustomFileDlg custom(store, fakes.files);
-        custom.OnInitDialog();
-        qobject_cast<QLineEdit*>(custom.GetDlgItem(ids::IDC_CUSTOMFILEEDIT))->setText(long_name);
-        QTest::mouseClick(custom.GetDlgItem(ids::IDOK), Qt::LeftButton);
-    }
-    QSettings file(File(), QSettings::IniFormat);
-    EXPECT_EQ(file.allKeys().size(), 6);
-    EXPECT_EQ(file.value("Parity"), "ODD");
-    EXPECT_EQ(file.value("Port"), "Com3");
+    ComSettingsRules com({stopbits, speed, port, parity, databits}, store, fakes.messages, ports);
+    CustomFileRules custom(edit, store, fakes.files);
+    com.FillTemplateLists();
+    parity.SetCurSel(1);
+    com.OnClickedOK();
+    edit.text = "/" + std::string(199, 'n');
+    custom.OnClickedOK();
+    EXPECT_EQ(QSettings(File(), QSettings::IniFormat).allKeys().size(), 6);
 
-    CComSettingsDlg com(store, fakes.messages, ports);
+    parity.SetCurSel(-1);
     com.OnInitDialog();
-    EXPECT_EQ(com.m_control_parity->currentText(), "ODD");
-    CCustomFileDlg custom(store, fakes.files);
+    EXPECT_EQ(parity.text, "ODD");
+    edit.text.clear();
     custom.OnInitDialog();
-    EXPECT_EQ(qobject_cast<QLineEdit*>(custom.GetDlgItem(ids::IDC_CUSTOMFILEEDIT))->text(), long_name);
+    EXPECT_EQ(edit.text, "/" + std::string(199, 'n'));
 }
 
 }  // namespace
