@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <map>
-
 #include "core/port_settings_record.h"
 #include "dialogs/com_settings_rules.h"
 #include "tests/fakes/fake_dialog_parts.h"
@@ -13,31 +10,24 @@
 namespace kavel::test {
 namespace {
 
-using Values = std::map<std::string, std::string>;
-using Shown = std::pair<int, std::string>;  // selected position, edit field
+using Values = FakeSettingsStore::Values;
+using Texts = std::vector<std::string>;
 const std::string kKey(record::kKeyPath);
 
 class ComSettingsRulesTest : public testing::Test {
 protected:
     ComSettingsRulesTest() { rules.FillTemplateLists(); }
-    void Open(const std::optional<Values>& record) {
-        fakes.settings.keys.clear();
-        if (record) fakes.settings.keys[kKey] = *record;
-        rules.UpdateData(false);  // the framework's own initialisation comes first
-        rules.OnInitDialog();
-    }
     std::vector<FakeComboBox*> Lists() { return {&port, &parity, &speed, &databits, &stopbits}; }
-    std::vector<Shown> ShownByLists() {
-        std::vector<Shown> shown;
-        for (const FakeComboBox* box : Lists()) shown.emplace_back(box->selected, box->text);
-        return shown;
-    }
-    std::vector<std::string> Messages() {
-        std::vector<std::string> texts;
-        for (const auto& m : fakes.messages.shown) {
-            EXPECT_EQ(m.icon, MessageIcon::None);
-            texts.push_back(m.text);
+    Texts Shown() {
+        Texts texts;
+        for (const FakeComboBox* box : Lists()) {
+            texts.push_back(std::to_string(box->selected) + " " + box->text);
         }
+        return texts;
+    }
+    Texts Messages() {
+        Texts texts;
+        for (const auto& m : fakes.messages.shown) texts.push_back(m.icon == MessageIcon::None ? m.text : "?");
         fakes.messages.shown.clear();
         return texts;
     }
@@ -49,82 +39,62 @@ protected:
                            fakes.messages, ports};
 };
 
-// How each text reads is the record's own test; here each value reaches its own list.
-TEST_F(ComSettingsRulesTest, OpeningSelectsWhatEachStoredValueReadsAs) {
-    ports.ports = {{"ttyUSB0", "", ""}};
+// How each text reads is the record's own test; here each value reaches its own list, and
+// the port list ends with the system's ports that no "Com" item names.
+TEST_F(ComSettingsRulesTest, OpeningListsThePortsAndSelectsWhatEachStoredValueReadsAs) {
+    ports.ports = {{"ttyACM0", "", ""}, {"ttyS0", "", ""}, {"ttyS17", "", ""}, {"ttyS18", "", ""},
+                   {"ttyACM0", "", ""}, {"", "", ""},    {"ttyUSB0", "", ""}};
     const struct {
         std::optional<Values> record;
-        std::vector<std::string> shown;  // port, parity, speed, data bits, stop bits
+        Texts shown;  // port, parity, speed, data bits, stop bits
     } cases[] = {
-        {std::nullopt, {"", "", "", "", ""}},
-        {Values{{"CustomFile", "a.txt"}}, {"Com3", "NONE", "", "8", "1"}},
+        {std::nullopt, {"-1 ", "-1 ", "-1 ", "-1 ", "-1 "}},
+        {Values{{"CustomFile", "a.txt"}}, {"2 Com3", "0 NONE", "-1 ", "3 8", "0 1"}},
         {Values{{"Port", "COM12"}, {"Parity", "even"}, {"Speed", "9600 baud"}, {"DataBits", "16"},
                 {"StopBits", "1.5"}},
-         {"Com12", "EVEN", "9600", "16", "1.5"}},
+         {"11 Com12", "2 EVEN", "4 9600", "4 16", "1 1.5"}},
         {Values{{"Port", "ttyUSB0"}, {"Parity", "Mark"}, {"Speed", "300"}, {"DataBits", "9"},
                 {"StopBits", "2"}},
-         {"ttyUSB0", "MARK", "115200", "", "2"}},
+         {"20 ttyUSB0", "3 MARK", "9 115200", "-1 ", "2 2"}},
         {Values{{"Port", "TTYUSB0"}, {"Parity", "SPACE"}, {"Speed", "256000"}, {"DataBits", "5"}},
-         {"Com3", "SPACE", "256000", "5", "1"}},
+         {"2 Com3", "4 SPACE", "11 256000", "0 5", "0 1"}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.shown[0] + c.shown[1] + c.shown[2]);
-        Open(c.record);
-        std::vector<std::string> texts;
-        for (const FakeComboBox* box : Lists()) {
-            texts.push_back(box->text);
-            EXPECT_EQ(box->selected == -1, box->text.empty());
-        }
-        EXPECT_EQ(texts, c.shown);
+        fakes.settings.keys.clear();
+        if (c.record) fakes.settings.keys[kKey] = *c.record;
+        rules.UpdateData(false);  // the framework's own initialisation comes first
+        rules.OnInitDialog();
+        EXPECT_EQ(Shown(), c.shown);
         EXPECT_TRUE(Messages().empty());
     }
-}
-
-TEST_F(ComSettingsRulesTest, ThePortListEndsWithTheSystemPortsNoComItemNames) {
-    ports.ports = {{"ttyACM0", "Uno", ""}, {"ttyS0", "", ""}, {"ttyS17", "", ""},
-                   {"ttyS18", "", ""},     {"ttyACM0", "", ""}, {"", "nameless", ""},
-                   {"ttyUSB0", "", ""}};
-    Open(std::nullopt);
-    std::vector<std::string> expected;
-    for (int n = 1; n <= 18; ++n) expected.push_back("Com" + std::to_string(n));
-    expected.insert(expected.end(), {"ttyACM0", "ttyS18", "ttyUSB0"});
-    EXPECT_EQ(port.items, expected);
-    EXPECT_EQ(port.selected, -1);
+    EXPECT_EQ(Texts(port.items.begin() + 16, port.items.end()),
+              (Texts{"Com17", "Com18", "ttyACM0", "ttyS18", "ttyUSB0"}));
 }
 
 TEST_F(ComSettingsRulesTest, OkStoresEachSelectedItemOrItsDefaultNeverTypedText) {
     const Values kept = {{"Port", "Com7"}};
     const struct {
-        const char* what;
-        std::function<void()> choose;
+        std::vector<int> selected;  // port, parity, speed, data bits, stop bits
+        bool create_fails, write_fails;
         Values stored;
     } cases[] = {
-        {"nothing chosen", [] {},
-         {{"Port", "Com3"}, {"Speed", "115200"}, {"Parity", "NONE"}, {"StopBits", "1"},
-          {"DataBits", "8"}}},
-        {"chosen, then typed",
-         [&] {
-             speed.SetCurSel(4);
-             parity.SetCurSel(1);
-             databits.SetCurSel(4);
-             stopbits.SetCurSel(1);
-             parity.text = "ODDish";
-             port.text = "Com4 *";
-         },
-         {{"Port", "Com3"}, {"Speed", "9600"}, {"Parity", "ODD"}, {"StopBits", "1.5"},
-          {"DataBits", "16"}}},
-        {"no key", [&] { fakes.settings.fail_create = true; }, kept},
-        {"writes fail", [&] { fakes.settings.fail_writes = true; }, kept},
+        {{-1, -1, -1, -1, -1}, false, false,
+         {{"Port", "Com3"}, {"Speed", "115200"}, {"Parity", "NONE"}, {"StopBits", "1"}, {"DataBits", "8"}}},
+        {{-1, 1, 4, 4, 1}, false, false,
+         {{"Port", "Com3"}, {"Speed", "9600"}, {"Parity", "ODD"}, {"StopBits", "1.5"}, {"DataBits", "16"}}},
+        {{0, 0, 0, 0, 0}, true, false, kept},
+        {{0, 0, 0, 0, 0}, false, true, kept},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        for (FakeComboBox* box : Lists()) box->SetCurSel(-1);
         fakes.settings.keys = {{kKey, kept}};
-        fakes.settings.fail_create = fakes.settings.fail_writes = false;
-        c.choose();
+        fakes.settings.fail_create = c.create_fails;
+        fakes.settings.fail_writes = c.write_fails;
+        for (std::size_t i = 0; i < c.selected.size(); ++i) Lists()[i]->SetCurSel(c.selected[i]);
+        parity.text = "ODDish";  // typed after the selection
+        port.text = "Com4 *";
         rules.OnClickedOK();
         EXPECT_EQ(fakes.settings.keys[kKey], c.stored);
-        EXPECT_EQ(rules.m_parity, parity.text) << "the lists are transferred into the members";
+        EXPECT_EQ(rules.m_parity, "ODDish") << "the lists are transferred into the members";
     }
 }
 
@@ -133,32 +103,27 @@ TEST_F(ComSettingsRulesTest, TypingShowsThePortTextAndSelectingAfterAStarSetsCom
     const struct {
         bool selecting;
         std::string before;  // the port box's text when the notification comes
-        std::vector<std::string> messages;
+        bool star;
     } cases[] = {
-        {false, "Com5x", {"Com5x"}},
-        {false, "", {""}},
-        {false, "ab*", {"ab*"}},
-        {true, "ab*", {"It's got a *"}},
-        {true, "*", {"It's got a *"}},
-        {true, "Com7* ", {}},
-        {true, "", {}},
-        {true, x18 + "*", {"It's got a *"}},      // 19 characters
-        {true, x18 + "*y", {"It's got a *"}},     // a 20-character buffer keeps the 19th
-        {true, x18 + "x*", {}},                   // but not the 20th
-        {true, std::string(17, 'x') + "\xc3\xa9*", {"It's got a *"}},  // characters, not bytes
+        {false, "ab*", false},          {false, "", false},
+        {true, "ab*", true},            {true, "Com7* ", false},
+        {true, "", false},              {true, x18 + "*", true},  // 19 characters
+        {true, x18 + "*y", true},       // a 20-character buffer keeps the 19th
+        {true, x18 + "x*", false},      // but not the 20th
+        {true, std::string(17, 'x') + "\xc3\xa9*", true},  // characters, not bytes
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.before);
         port.text = c.before;
+        parity.SetCurSel(-1);
         parity.text = "ev";
         c.selecting ? rules.OnSelChangePort() : rules.OnEditChangePort();
-        EXPECT_EQ(Messages(), c.messages);
-        const bool star = c.selecting && !c.messages.empty();
+        const Texts none;
+        EXPECT_EQ(Messages(), c.selecting ? (c.star ? Texts{"It's got a *"} : none) : Texts{c.before});
         // The star rule transfers every member out: "ev" selects "EVEN".
-        EXPECT_EQ(ShownByLists()[1], star ? Shown(2, "EVEN") : Shown(-1, "ev"));
-        EXPECT_EQ(rules.m_port, star ? "Com4 *" : c.before);
+        EXPECT_EQ(Shown()[1], c.star ? "2 EVEN" : "-1 ev");
+        EXPECT_EQ(rules.m_port, c.star ? "Com4 *" : c.before);
         EXPECT_EQ(port.text, rules.m_port);
-        parity.SetCurSel(-1);
     }
 }
 
@@ -171,8 +136,7 @@ TEST_F(ComSettingsRulesTest, DataExchangeOutSelectsTheFirstItemBeginningWithTheT
     rules.m_databits = "";
     rules.m_stopbits = "3";
     rules.UpdateData(false);
-    EXPECT_EQ(ShownByLists(),
-              (std::vector<Shown>{{0, "Com1"}, {2, "EVEN"}, {4, "9600"}, {-1, ""}, {-1, "3"}}));
+    EXPECT_EQ(Shown(), (Texts{"0 Com1", "2 EVEN", "4 9600", "-1 ", "-1 3"}));
     rules.UpdateData(true);
     EXPECT_EQ(rules.m_speed, "9600");
 }

@@ -25,21 +25,31 @@ protected:
 
 TEST_F(CustomFileRulesTest, OkStoresTheTextCutTo499CharactersAndOpeningShowsItAgain) {
     const std::string pair = "\xF0\x9F\x98\x80";  // two UTF-16 units
-    const std::pair<std::string, std::string> cases[] = {
-        {"", ""},
-        {std::string(499, 'n'), std::string(499, 'n')},
-        {std::string(300, 'a') + std::string(300, 'b'), std::string(300, 'a') + std::string(199, 'b')},
-        {std::string(497, 'c') + pair + "d", std::string(497, 'c') + pair},
-        {std::string(498, 'c') + pair, std::string(498, 'c')},  // a pair is not cut in half
+    const std::string c498(498, 'c');
+    enum Failure { kNone, kCreate, kWrite };
+    const struct {
+        std::string typed;
+        Failure failure;
+        std::string stored;
+    } cases[] = {
+        {"", kNone, ""},
+        {std::string(499, 'n'), kNone, std::string(499, 'n')},
+        {std::string(300, 'a') + std::string(300, 'b'), kNone, std::string(300, 'a') + std::string(199, 'b')},
+        {std::string(497, 'c') + pair + "d", kNone, std::string(497, 'c') + pair},
+        {c498 + pair, kNone, c498},  // a pair is not cut in half
+        {"other.txt", kCreate, c498},
+        {"other.txt", kWrite, c498},
     };
-    for (const auto& [typed, stored] : cases) {
-        SCOPED_TRACE(typed.size());
-        edit.text = typed;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.size());
+        fakes.settings.fail_create = c.failure == kCreate;
+        fakes.settings.fail_writes = c.failure == kWrite;
+        edit.text = c.typed;
         rules.OnClickedOK();
-        EXPECT_EQ(Stored(), stored);
+        EXPECT_EQ(Stored(), c.stored);
         edit.text = "before";
         rules.OnInitDialog();
-        EXPECT_EQ(edit.text, stored);
+        EXPECT_EQ(edit.text, c.stored);
     }
 }
 
@@ -49,20 +59,6 @@ TEST_F(CustomFileRulesTest, OpeningShowsNothingWithoutAStoredNameThatFits) {
         fakes.settings.keys = {{kKey, values}};
         rules.OnInitDialog();
         EXPECT_EQ(edit.text, "");
-    }
-    fakes.settings.keys.clear();
-    rules.OnInitDialog();
-    EXPECT_EQ(edit.text, "");
-}
-
-TEST_F(CustomFileRulesTest, AFailingStoreKeepsTheStoredName) {
-    for (const bool create_fails : {true, false}) {
-        fakes.settings.Put(kKey, "CustomFile", "keep.txt");
-        fakes.settings.fail_create = create_fails;
-        fakes.settings.fail_writes = !create_fails;
-        edit.text = "other.txt";
-        rules.OnClickedOK();
-        EXPECT_EQ(Stored(), "keep.txt");
     }
 }
 

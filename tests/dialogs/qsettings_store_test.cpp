@@ -11,11 +11,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "dialogs/com_settings_rules.h"
-#include "dialogs/custom_file_rules.h"
 #include "platform/qt/qsettings_store.h"
 #include "tests/dialogs/settings_test_support.h"
-#include "tests/fakes/fake_services.h"
 
 namespace kavel::test {
 namespace {
@@ -131,28 +128,6 @@ TEST_F(QSettingsStoreTest, AFailedWriteKeepsTheValuesStoredBefore) {
     EXPECT_EQ(WEXITSTATUS(status), 0) << "10: could not give up root, 11: the write succeeded";
     EXPECT_EQ(Read("Port"), "Com5");
     EXPECT_EQ(Read("Speed"), "9600");
-}
-
-TEST_F(QSettingsStoreTest, TheDialogsRulesRoundTripThroughTheRealFile) {
-    FakeComboBox stopbits, speed, port, parity, databits;
-    FakeTextBox edit;
-    FakeServices fakes;
-    ListedPorts ports;
-    ComSettingsRules com({stopbits, speed, port, parity, databits}, store, fakes.messages, ports);
-    CustomFileRules custom(edit, store, fakes.files);
-    com.FillTemplateLists();
-    parity.SetCurSel(1);
-    com.OnClickedOK();
-    edit.text = "/" + std::string(199, 'n');
-    custom.OnClickedOK();
-    EXPECT_EQ(QSettings(File(), QSettings::IniFormat).allKeys().size(), 6);
-
-    parity.SetCurSel(-1);
-    com.OnInitDialog();
-    EXPECT_EQ(parity.text, "ODD");
-    edit.text.clear();
-    custom.OnInitDialog();
-    EXPECT_EQ(edit.text, "/" + std::string(199, 'n'));
 }
 
 }  // namespace

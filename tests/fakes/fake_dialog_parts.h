@@ -11,26 +11,25 @@
 
 namespace kavel::test {
 
-class FakeTextBox final : public ITextBox {
+template <typename Box>
+class FakeText : public Box {
 public:
     std::string GetWindowText() const override { return text; }
     void SetWindowText(const std::string& t) override { text = t; }
     std::string text;
 };
 
-class FakeComboBox final : public IComboBox {
+using FakeTextBox = FakeText<ITextBox>;
+
+class FakeComboBox final : public FakeText<IComboBox> {
 public:
-    std::string GetWindowText() const override { return text; }
-    void SetWindowText(const std::string& t) override { text = t; }
     void ResetContent() override { *this = FakeComboBox(); }
     void InsertString(int position, const std::string& t) override {
         items.insert(items.begin() + position, t);
         if (selected >= position) ++selected;
     }
     int GetCount() const override { return static_cast<int>(items.size()); }
-    std::string GetLBText(int position) const override {
-        return items.at(static_cast<std::size_t>(position));
-    }
+    std::string GetLBText(int position) const override { return items.at(static_cast<std::size_t>(position)); }
     int GetCurSel() const override { return selected; }
     void SetCurSel(int position) override {
         selected = position;
@@ -39,7 +38,6 @@ public:
 
     std::vector<std::string> items;
     int selected = kNoSelection;
-    std::string text;
 };
 
 class ListedPorts final : public IPortLister {
