@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "dialogs/qt/qt_port_lister.h"
-#include "res/com_settings_template.h"
+#include "res/settings_dialog_templates.h"
 #include "res/resource_ids.h"
 
 namespace kavel {

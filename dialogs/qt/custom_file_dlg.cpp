@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "res/custom_file_template.h"
+#include "res/settings_dialog_templates.h"
 #include "res/resource_ids.h"
 
 namespace kavel {

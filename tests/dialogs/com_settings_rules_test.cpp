@@ -13,6 +13,12 @@ namespace {
 using Values = FakeSettingsStore::Values;
 using Texts = std::vector<std::string>;
 const std::string kKey(record::kKeyPath);
+// The device names that "Com1" and "Com18" open, and one that no item opens.
+#ifdef _WIN32
+const char *const kCom1Device = "COM1", *const kCom18Device = "com18", *const kOtherDevice = "COM19";
+#else
+const char *const kCom1Device = "ttyS0", *const kCom18Device = "ttyS17", *const kOtherDevice = "ttyS18";
+#endif
 
 class ComSettingsRulesTest : public testing::Test {
 protected:
@@ -42,8 +48,8 @@ protected:
 // How each text reads is the record's own test; here each value reaches its own list, and
 // the port list ends with the system's ports that no "Com" item names.
 TEST_F(ComSettingsRulesTest, OpeningListsThePortsAndSelectsWhatEachStoredValueReadsAs) {
-    ports.ports = {{"ttyACM0", "", ""}, {"ttyS0", "", ""}, {"ttyS17", "", ""}, {"ttyS18", "", ""},
-                   {"ttyACM0", "", ""}, {"", "", ""},    {"ttyUSB0", "", ""}};
+    ports.ports = {{"ttyACM0", "", ""}, {kCom1Device, "", ""}, {kCom18Device, "", ""},
+                   {kOtherDevice, "", ""}, {"ttyACM0", "", ""}, {"", "", ""}, {"ttyUSB0", "", ""}};
     const struct {
         std::optional<Values> record;
         Texts shown;  // port, parity, speed, data bits, stop bits
@@ -68,7 +74,7 @@ TEST_F(ComSettingsRulesTest, OpeningListsThePortsAndSelectsWhatEachStoredValueRe
         EXPECT_TRUE(Messages().empty());
     }
     EXPECT_EQ(Texts(port.items.begin() + 16, port.items.end()),
-              (Texts{"Com17", "Com18", "ttyACM0", "ttyS18", "ttyUSB0"}));
+              (Texts{"Com17", "Com18", "ttyACM0", kOtherDevice, "ttyUSB0"}));
 }
 
 TEST_F(ComSettingsRulesTest, OkStoresEachSelectedItemOrItsDefaultNeverTypedText) {
