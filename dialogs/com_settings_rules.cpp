@@ -1,6 +1,7 @@
 #include "dialogs/com_settings_rules.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstddef>
 #include <string_view>

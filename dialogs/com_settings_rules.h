@@ -5,6 +5,7 @@
 // five drop-down lists, tells these rules when the user typed or selected, and ends the
 // dialog after OnClickedOK.
 
+#include <optional>
 #include <string>
 #include <vector>
 

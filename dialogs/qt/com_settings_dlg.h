@@ -33,8 +33,6 @@ public:
     void OnSelChangePort();
     void OnClickedOK();
 
-    ComSettingsRules& Rules() { return m_rules; }
-
     QComboBox* const m_control_stopbits;
     QComboBox* const m_control_speed;
     QComboBox* const m_control_port;

@@ -48,12 +48,5 @@ TEST(NumberRules, FollowThePlatformConversions) {
     }
 }
 
-TEST(Utf16Length, CountsUnitsNotBytes) {
-    EXPECT_EQ(Utf16Length("Com3"), 4u);
-    EXPECT_EQ(Utf16Length("\xc3\xa9t\xc3\xa9"), 3u);  // "été": 2-byte sequences
-    EXPECT_EQ(Utf16Length("\xe2\x82\xac"), 1u);       // euro sign: 3 bytes, 1 unit
-    EXPECT_EQ(Utf16Length("\xf0\x9f\x94\x8c"), 2u);   // a plug emoji: surrogate pair
-}
-
 }  // namespace
 }  // namespace kavel

@@ -1,4 +1,5 @@
-// Parameter lookups and group steps; the scroll clamps are tested through the panel's bars.
+// Group steps. The values from thumbs, the scroll clamps and the lookups by control id are
+// tested through the panel's controls.
 
 #include <gtest/gtest.h>
 
@@ -8,16 +9,6 @@
 
 namespace kavel {
 namespace {
-
-// The values from thumbs, initial values and limits are checked where the panel shows them.
-TEST(ParameterTable, IdsFindTheirParameter) {
-    for (std::size_t i = 0; i < kParameters.size(); ++i) {
-        EXPECT_EQ(ParameterByScrollId(kParameters[i].scroll_id), static_cast<int>(i));
-        EXPECT_EQ(ParameterByEditId(kParameters[i].edit_id), static_cast<int>(i));
-    }
-    EXPECT_FALSE(ParameterByScrollId(104));
-    EXPECT_FALSE(ParameterByEditId(101));
-}
 
 TEST(GroupSteps, MoveAllMembersByTheSmallestOwnMove) {
     const struct {
