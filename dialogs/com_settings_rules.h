@@ -27,8 +27,8 @@ struct ComSettingsLists {
 class ComSettingsRules {
 public:
     // The port list offers the ports that `ports` reports after "Com1" .. "Com18".
-    ComSettingsRules(const ComSettingsLists& lists, ISettingsStore& settings,
-                     IMessageBox& messages, const IPortLister& ports);
+    ComSettingsRules(const ComSettingsLists& lists, ISettingsStore& settings, IMessageBox& messages,
+                     const IPortLister& ports);
 
     // The template's list contents, added when the dialog is created; nothing is selected.
     void FillTemplateLists();

@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "dialogs/qt/qt_port_lister.h"
-#include "res/settings_dialog_templates.h"
 #include "res/resource_ids.h"
+#include "res/settings_dialog_templates.h"
 
 namespace kavel {
 
@@ -66,8 +66,7 @@ void CComSettingsDlg::ShowPortToolTips() {
     const int first = m_control_port->count() - static_cast<int>(extra.size());
     for (std::size_t i = 0; i < extra.size(); ++i) {
         m_control_port->setItemData(first + static_cast<int>(i),
-                                    QString::fromStdString(PortToolTip(extra[i])),
-                                    Qt::ToolTipRole);
+                                    QString::fromStdString(PortToolTip(extra[i])), Qt::ToolTipRole);
     }
 }
 

@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "res/settings_dialog_templates.h"
 #include "res/resource_ids.h"
+#include "res/settings_dialog_templates.h"
 
 namespace kavel {
 

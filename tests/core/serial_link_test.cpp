@@ -17,6 +17,7 @@ namespace {
 using test::SerialStep;
 using test::ShownMessage;
 using Steps = std::vector<SerialStep>;
+using Kind = OpenFailure::Kind;
 
 const std::string kKey(record::kKeyPath);
 
@@ -48,8 +49,9 @@ TEST_F(SerialLinkTest, OpenRunsEveryStepInOrderPausingFourSecondsBeforeTheConfig
     fakes.serial.Fail(SerialStep::Setup);
     ASSERT_TRUE(link.OpenPort());
     EXPECT_EQ(fakes.serial.opened_paths, std::vector<std::string>{"//./Com5"});
-    EXPECT_EQ(fakes.serial.calls, (Steps{SerialStep::Open, SerialStep::GetState, SerialStep::SetState,
-                                         SerialStep::SetTimeouts, SerialStep::ClearError, SerialStep::Setup}));
+    EXPECT_EQ(fakes.serial.calls,
+              (Steps{SerialStep::Open, SerialStep::GetState, SerialStep::SetState,
+                     SerialStep::SetTimeouts, SerialStep::ClearError, SerialStep::Setup}));
     EXPECT_EQ(steps_before_pause, (std::vector<std::size_t>{2, 3, 4, 5}));
     const auto& pauses = fakes.sleeper.pauses;
     EXPECT_EQ(std::accumulate(pauses.begin(), pauses.end(), 0u), 4000u);
@@ -100,6 +102,42 @@ TEST_F(SerialLinkTest, WithoutTheKeyOrTheDeviceNothingIsHeld) {
     EXPECT_EQ(link.m_sio.m_handle, kInvalidHandle);
 }
 
+// Status line 3 after a connect that could not open the device: why, and what to do. A missing
+// and a busy port are told apart on real devices through the panel.
+TEST(OpenFailureLine, TellsTheReasonAndTheCureBesideTheBoxUntilTheNextConnectGetsFurther) {
+    const struct {
+        OpenFailure failure;
+        const char* line;
+    } rows[] = {
+        {{Kind::PermissionDenied, "/dev/ttyACM0", "dialout", "Permission denied"},
+         "3.  /dev/ttyACM0: permission denied - add your user to the dialout group"},
+        {{Kind::PermissionDenied, "/dev/ttyUSB0", "uucp", "Permission denied"},
+         "3.  /dev/ttyUSB0: permission denied - add your user to the uucp group"},
+        // A device of root's group (or of none known) names the usual group instead.
+        {{Kind::PermissionDenied, "/dev/ttyS4", "root", "Permission denied"},
+         "3.  /dev/ttyS4: permission denied - add your user to the dialout group"},
+        {{Kind::Other, "/dev/null", "", "not a serial device"},
+         "3.  /dev/null: not a serial device"},
+        // A system that does not say why leaves the line as it was.
+        {{Kind::None, "", "", ""}, ""},
+    };
+    for (const auto& r : rows) {
+        test::FakeServices fakes;
+        fakes.settings.Put(kKey, "Port", "ttyACM0");
+        fakes.serial.Fail(SerialStep::Open);
+        fakes.serial.open_failure = r.failure;
+        SerialLink link(fakes.serial, fakes.settings, fakes.messages, fakes.sleeper);
+        EXPECT_FALSE(link.OpenPort());
+        EXPECT_EQ(link.OpenFailureLine(), r.line);
+        EXPECT_EQ(fakes.messages.shown.size(), 1u) << "the box still comes first";
+
+        fakes.serial.Succeed(SerialStep::Open);
+        fakes.serial.Fail(SerialStep::SetState);
+        EXPECT_FALSE(link.OpenPort());
+        EXPECT_EQ(link.OpenFailureLine(), "");
+    }
+}
+
 TEST(SerialLinkConfiguration, AFailedStepKeepsTheHandleForTheNextAttempt) {
     const struct {
         SerialStep step;
@@ -107,8 +145,10 @@ TEST(SerialLinkConfiguration, AFailedStepKeepsTheHandleForTheNextAttempt) {
         std::size_t pauses;
     } failures[] = {
         {SerialStep::GetState, "", 0},
-        {SerialStep::SetState, "SetCommState\nCould not set communication state \n openport aborted", 1},
-        {SerialStep::SetTimeouts, "SetCommTimeouts\nCould not set communication timeouts\n openport aborted", 2},
+        {SerialStep::SetState,
+         "SetCommState\nCould not set communication state \n openport aborted", 1},
+        {SerialStep::SetTimeouts,
+         "SetCommTimeouts\nCould not set communication timeouts\n openport aborted", 2},
     };
     for (const auto& c : failures) {
         test::FakeServices fakes;

@@ -15,9 +15,9 @@ using Texts = std::vector<std::string>;
 const std::string kKey(record::kKeyPath);
 // The device names that "Com1" and "Com18" open, and one that no item opens.
 #ifdef _WIN32
-const char *const kCom1Device = "COM1", *const kCom18Device = "com18", *const kOtherDevice = "COM19";
+const char *const kCom1Device = "COM1", *const kCom18Device = "com18", *const kOther = "COM19";
 #else
-const char *const kCom1Device = "ttyS0", *const kCom18Device = "ttyS17", *const kOtherDevice = "ttyS18";
+const char *const kCom1Device = "ttyS0", *const kCom18Device = "ttyS17", *const kOther = "ttyS18";
 #endif
 
 class ComSettingsRulesTest : public testing::Test {
@@ -33,7 +33,9 @@ protected:
     }
     Texts Messages() {
         Texts texts;
-        for (const auto& m : fakes.messages.shown) texts.push_back(m.icon == MessageIcon::None ? m.text : "?");
+        for (const auto& m : fakes.messages.shown) {
+            texts.push_back(m.icon == MessageIcon::None ? m.text : "?");
+        }
         fakes.messages.shown.clear();
         return texts;
     }
@@ -49,7 +51,7 @@ protected:
 // the port list ends with the system's ports that no "Com" item names.
 TEST_F(ComSettingsRulesTest, OpeningListsThePortsAndSelectsWhatEachStoredValueReadsAs) {
     ports.ports = {{"ttyACM0", "", ""}, {kCom1Device, "", ""}, {kCom18Device, "", ""},
-                   {kOtherDevice, "", ""}, {"ttyACM0", "", ""}, {"", "", ""}, {"ttyUSB0", "", ""}};
+                   {kOther, "", ""}, {"ttyACM0", "", ""}, {"", "", ""}, {"ttyUSB0", "", ""}};
     const struct {
         std::optional<Values> record;
         Texts shown;  // port, parity, speed, data bits, stop bits
@@ -74,7 +76,7 @@ TEST_F(ComSettingsRulesTest, OpeningListsThePortsAndSelectsWhatEachStoredValueRe
         EXPECT_TRUE(Messages().empty());
     }
     EXPECT_EQ(Texts(port.items.begin() + 16, port.items.end()),
-              (Texts{"Com17", "Com18", "ttyACM0", kOtherDevice, "ttyUSB0"}));
+              (Texts{"Com17", "Com18", "ttyACM0", kOther, "ttyUSB0"}));
 }
 
 TEST_F(ComSettingsRulesTest, OkStoresEachSelectedItemOrItsDefaultNeverTypedText) {
@@ -85,9 +87,11 @@ TEST_F(ComSettingsRulesTest, OkStoresEachSelectedItemOrItsDefaultNeverTypedText)
         Values stored;
     } cases[] = {
         {{-1, -1, -1, -1, -1}, false, false,
-         {{"Port", "Com3"}, {"Speed", "115200"}, {"Parity", "NONE"}, {"StopBits", "1"}, {"DataBits", "8"}}},
+         {{"Port", "Com3"}, {"Speed", "115200"}, {"Parity", "NONE"}, {"StopBits", "1"},
+          {"DataBits", "8"}}},
         {{-1, 1, 4, 4, 1}, false, false,
-         {{"Port", "Com3"}, {"Speed", "9600"}, {"Parity", "ODD"}, {"StopBits", "1.5"}, {"DataBits", "16"}}},
+         {{"Port", "Com3"}, {"Speed", "9600"}, {"Parity", "ODD"}, {"StopBits", "1.5"},
+          {"DataBits", "16"}}},
         {{0, 0, 0, 0, 0}, true, false, kept},
         {{0, 0, 0, 0, 0}, false, true, kept},
     };
@@ -125,7 +129,8 @@ TEST_F(ComSettingsRulesTest, TypingShowsThePortTextAndSelectingAfterAStarSetsCom
         parity.text = "ev";
         c.selecting ? rules.OnSelChangePort() : rules.OnEditChangePort();
         const Texts none;
-        EXPECT_EQ(Messages(), c.selecting ? (c.star ? Texts{"It's got a *"} : none) : Texts{c.before});
+        const Texts star_message = {"It's got a *"};
+        EXPECT_EQ(Messages(), c.selecting ? (c.star ? star_message : none) : Texts{c.before});
         // The star rule transfers every member out: "ev" selects "EVEN".
         EXPECT_EQ(Shown()[1], c.star ? "2 EVEN" : "-1 ev");
         EXPECT_EQ(rules.m_port, c.star ? "Com4 *" : c.before);

@@ -34,7 +34,8 @@ TEST_F(CustomFileRulesTest, OkStoresTheTextCutTo499CharactersAndOpeningShowsItAg
     } cases[] = {
         {"", kNone, ""},
         {std::string(499, 'n'), kNone, std::string(499, 'n')},
-        {std::string(300, 'a') + std::string(300, 'b'), kNone, std::string(300, 'a') + std::string(199, 'b')},
+        {std::string(300, 'a') + std::string(300, 'b'), kNone,
+         std::string(300, 'a') + std::string(199, 'b')},
         {std::string(497, 'c') + pair + "d", kNone, std::string(497, 'c') + pair},
         {c498 + pair, kNone, c498},  // a pair is not cut in half
         {"other.txt", kCreate, c498},

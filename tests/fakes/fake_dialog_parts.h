@@ -29,7 +29,9 @@ public:
         if (selected >= position) ++selected;
     }
     int GetCount() const override { return static_cast<int>(items.size()); }
-    std::string GetLBText(int position) const override { return items.at(static_cast<std::size_t>(position)); }
+    std::string GetLBText(int position) const override {
+        return items.at(static_cast<std::size_t>(position));
+    }
     int GetCurSel() const override { return selected; }
     void SetCurSel(int position) override {
         selected = position;

@@ -36,8 +36,9 @@ class PtyLink : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(pty.ok());
-        settings.keys[std::string(record::kKeyPath)] = {{"Port", pty.slave_path()}, {"Speed", "115200"},
-            {"Parity", "NONE"}, {"StopBits", "1"}, {"DataBits", "8"}};
+        settings.keys[std::string(record::kKeyPath)] = {
+            {"Port", pty.slave_path()}, {"Speed", "115200"}, {"Parity", "NONE"},
+            {"StopBits", "1"},          {"DataBits", "8"}};
     }
     void Store(const std::string& name, const std::string& value) {
         settings.Put(std::string(record::kKeyPath), name, value);
