@@ -15,6 +15,6 @@ if [ "${#missing[@]}" -gt 0 ] && [ "$(id -u)" = 0 ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake --preset win32-core
-cmake --build --preset win32-core -j2
-ctest --preset win32-core
+cmake --preset win32
+cmake --build --preset win32 -j2
+ctest --preset win32
