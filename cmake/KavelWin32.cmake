@@ -14,6 +14,8 @@ function(kavel_add_win32_program target)
                                           advapi32)
 endfunction()
 
+# The icon's sizes: what the shell and the window frame ask for.
+set(KAVEL_WIN32_ICON_SIZES 16 24 32 48 64 128 256)
 add_subdirectory(${PROJECT_SOURCE_DIR}/res/win32 ${PROJECT_BINARY_DIR}/res/win32)
 foreach(concern dialogs panel app)
   if(EXISTS ${PROJECT_SOURCE_DIR}/${concern}/win32/CMakeLists.txt)
