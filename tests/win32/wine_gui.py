@@ -147,6 +147,10 @@ class WineGui:
         subprocess.call(["wineserver", "-k"], env=self.env)
         subprocess.call(["wineserver", "-w"], env=self.env)
 
+    def stop_when_idle(self):
+        """Waits until every Wine process of this prefix has ended by itself."""
+        subprocess.call(["wineserver", "-w"], env=self.env, timeout=DEADLINE_SECONDS * 4)
+
     def close(self, keep_files=False):
         """Stops the prefix and removes the driver's files (outputs, screenshots) unless kept."""
         self.stop()
