@@ -1,8 +1,6 @@
 #!/usr/bin/env python3
 """Drives Windows programs under Wine on a virtual X display: the harness of the GUI tests.
 
-`wine_gui.py prepare PREFIX` only makes the prefix (the start-up benchmark runs there).
-
 A test script calls run_under_xvfb() first (it runs itself again under `xvfb-run -a`, with the
 screen's frame buffer in a file), then:
 
@@ -248,8 +246,3 @@ def write_png(path, rows):
                   chunk(b"IHDR", struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, 2, 0, 0, 0)) +
                   chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b""))
 
-
-if __name__ == "__main__":
-    if sys.argv[1:2] != ["prepare"] or len(sys.argv) != 3:
-        sys.exit("usage: wine_gui.py prepare PREFIX")
-    WineGui(sys.argv[2], None).close()
