@@ -10,11 +10,14 @@ screen's frame buffer in a file), then:
     gui.click(area, 25, 8)                       # xdotool, at client coordinates
     gui.type_text("62"); gui.key("Return")
     gui.text("Kavel", 104)                       # a control's text
-    gui.screenshot(path, area)                   # PNG of a part of the screen
+    gui.screenshot(path, area)                   # PNG of a part of the screen (the mouse
+                                                 # pointer shows where it was moved last)
     gui.reg_query(r"HKCU\\Software\\Kavel")       # {name: (type, data)}
     with gui.board(kavel_board) as board: ...    # kavel-board on COM5; board.lines()
     with gui.pty("com5", work) as line: ...      # or a plain pty: line.captured()
     gui.stop()                                   # ends every Wine process of this prefix
+    gui.stop_when_idle()                         # waits until they have ended by themselves
+    gui.close()                                  # stop() and remove the driver's files
 
 The prefix is Wine's default X11 driver with `Managed` = N (no window manager: Wine draws the
 frames itself, and hiding or destroying a window does not stall), and Wine's Marlett and Tahoma
