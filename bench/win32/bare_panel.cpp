@@ -43,7 +43,7 @@ void BarePanel::Register(HINSTANCE instance) {
     panel_class.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
     panel_class.lpfnWndProc = WindowProc;
     panel_class.hInstance = instance;
-    panel_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    panel_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     panel_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     panel_class.lpszClassName = kClassName;
     RegisterClassW(&panel_class);

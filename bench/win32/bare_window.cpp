@@ -60,7 +60,7 @@ void BareWindow::Register(HINSTANCE instance) {
     frame_class.lpfnWndProc = WindowProc;
     frame_class.hInstance = instance;
     frame_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kavel::ids::IDR_MAINFRAME));
-    frame_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    frame_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     frame_class.lpszClassName = kClassName;
     RegisterClassW(&frame_class);
     BarePanel::Register(instance);
