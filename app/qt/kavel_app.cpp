@@ -58,7 +58,7 @@ CKavelApp::CKavelApp(const Services& services) : m_services(services) {
     QCoreApplication::setApplicationName(LoadString(AFX_IDS_APP_TITLE));
     QCoreApplication::setApplicationVersion(QStringLiteral(KAVEL_VERSION));
     // Groups the program's windows under its desktop entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("kavel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KAVEL_DESKTOP_ID));
 }
 
 CKavelApp::~CKavelApp() = default;
