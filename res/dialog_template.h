@@ -19,6 +19,8 @@ enum class ControlKind {
     Edit,           // single-line edit box with a border, scrolls horizontally
     Label,          // left-aligned text on one line
     Text,           // left-aligned text that wraps
+    Icon,           // an icon; its text names the icon resource ("#128": resource 128)
+    TextNoPrefix,   // left-aligned text that wraps, "&" shown as it stands
 };
 
 struct DlgRect {

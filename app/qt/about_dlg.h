@@ -1,21 +1,20 @@
 #pragma once
-// The About box: the program's name and version, the command letters that the board's sketch
-// understands, and a button that opens the project's information page in the browser.
-
-#include <string_view>
+// The About box, built from dialog template 100: the program's name and version, the command
+// letters that the board's sketch understands, and a button that opens the project's
+// information page in the browser.
 
 #include <QDialog>
-#include <QString>
 
-#include "app/qt/static_text.h"
 #include "platform/url_opener.h"
 
 class QPushButton;
 
 namespace kavel {
 
-// The server of the project's information page.
-inline constexpr std::string_view kInfoHost = "kavel.example.org";
+namespace dlg {
+struct ControlTemplate;
+struct BaseUnits;
+}  // namespace dlg
 
 class CAboutDlg : public QDialog {
     Q_OBJECT
@@ -30,6 +29,9 @@ public:
     QPushButton* OkButton() const { return m_ok; }
 
 private:
+    void CreateControl(const dlg::ControlTemplate& control, const dlg::BaseUnits& units);
+    QPushButton* CreateButton(const dlg::ControlTemplate& control);
+
     IUrlOpener& m_urls;
     QPushButton* m_more_info = nullptr;
     QPushButton* m_ok = nullptr;

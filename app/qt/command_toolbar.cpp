@@ -12,7 +12,7 @@
 #include <QToolButton>
 
 #include "app/qt/main_frame.h"
-#include "app/qt/menus.h"
+#include "res/toolbars.h"
 
 namespace kavel {
 namespace {
@@ -35,7 +35,7 @@ CommandToolBar::CommandToolBar(CMainFrame& frame, int bar_id, const QString& nam
       m_default_commands(std::move(default_commands)) {
     setObjectName(QString::number(bar_id));
     setAcceptDrops(true);
-    setIconSize(QSize(kButtonImageWidth, kButtonImageHeight));
+    setIconSize(QSize(res::kToolbarImageWidth, res::kToolbarImageHeight));
     SetCommands(m_default_commands);
 }
 

@@ -16,8 +16,9 @@
 
 #include "app/qt/command_toolbar.h"
 #include "app/qt/main_frame.h"
-#include "app/qt/string_table.h"
+#include "app/qt/qt_resources.h"
 #include "res/resource_ids.h"
+#include "res/toolbars.h"
 
 namespace kavel {
 namespace {
@@ -76,7 +77,7 @@ QWidget* CustomizeDialog::BuildCommandsPage() {
     m_commands->setObjectName(QStringLiteral("commands"));
     m_commands->setDragEnabled(true);
     m_commands->setDragDropMode(QAbstractItemView::DragOnly);
-    m_commands->setIconSize(QSize(16, 15));
+    m_commands->setIconSize(QSize(res::kToolbarImageWidth, res::kToolbarImageHeight));
     connect(m_commands, &QListWidget::currentRowChanged, this, &CustomizeDialog::ShowDescription);
 
     m_description = new QLabel(page);

@@ -8,6 +8,9 @@
 #include <QStyleFactory>
 #include <QWidget>
 
+#include "app/look_selection.h"
+#include "app/qt/look_theme.h"
+
 namespace kavel {
 namespace {
 
@@ -25,14 +28,8 @@ QStyle* SharedStyle(const QString& name) {
 
 }  // namespace
 
-void FrameLook::Select(int command_id) {
-    if (const AppLook* look = FindLook(command_id)) {
-        m_manager = look->manager;
-        if (look->office2007_style != kNotOffice2007) m_office2007_style = look->office2007_style;
-    } else {
-        m_manager = VisualManager::Office2007;
-    }
-    const LookTheme theme = ThemeFor(m_manager, m_office2007_style);
+void FrameLook::Select(const LookSelection& look) {
+    const LookTheme theme = ThemeFor(ColoursOf(look));
     m_style = SharedStyle(theme.style_name);
     m_palette = theme.palette;
     m_sheet = theme.style_sheet;

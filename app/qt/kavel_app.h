@@ -1,33 +1,23 @@
 #pragma once
-// The application object: prepares what the frame needs, names the profile key, creates and
-// shows the main frame, and owns the About command and the two view-mode commands.
+// The application object in Qt: creates and shows the main frame, runs the event loop, keeps
+// the frame's layout in the profile and runs the About box. Its rules (the profile, the look
+// in force, the application's commands) are CAppRules'.
 
-#include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
-#include <optional>
-#include <string>
-#include <string_view>
 
-#include <QString>
-
-#include "core/cmd_target.h"
+#include "app/app_front_end.h"
+#include "app/app_rules.h"
 #include "platform/services.h"
 
 namespace kavel {
 
 class CMainFrame;
-struct MenuItem;
 
-// Which controls the program claims to display: 0 standard, 1 user-defined. 0 at every start,
-// never stored; only the View menu's marks show it.
-extern std::int32_t g_controls_mode;
-
-class CKavelApp {
+class CKavelApp : public IAppFrontEnd {
 public:
     explicit CKavelApp(const Services& services);
-    virtual ~CKavelApp();
+    ~CKavelApp() override;
     CKavelApp(const CKavelApp&) = delete;
     CKavelApp& operator=(const CKavelApp&) = delete;
 
@@ -42,37 +32,18 @@ public:
     void LoadState(CMainFrame& frame);
     void SaveState(CMainFrame& frame);
 
-    // The application's commands; true when handled.
-    bool OnCmdMsg(int id);
-    // Update handlers of the application's commands; true when the command is the application's.
-    bool OnUpdateCmdUI(CCmdUI& ui);
-    void OnAppAbout();
-    void OnViewStandardControls();
-    void OnViewUserControls();
-    void OnUpdateViewStandardControls(CCmdUI& ui);
-    void OnUpdateViewUserControls(CCmdUI& ui);
+    void RunAboutBox() override;
 
-    // The profile: values under HKEY_CURRENT_USER\Software\<company>\<title>.
-    void SetRegistryKey(std::string_view company);
-    const std::string& RegistryKey() const { return m_registry_key; }
-    int GetInt(const std::string& name, int default_value);
-    bool WriteInt(const std::string& name, int value);
-    std::optional<std::string> GetString(const std::string& name);
-    bool WriteString(const std::string& name, const std::string& value);
-
+    CAppRules& Rules() { return m_rules; }
     CMainFrame* GetMainWnd() const { return m_main_wnd.get(); }
     const Services& services() const { return m_services; }
 
-    // Id of the application look in force (205..219 or any value found in the profile).
-    std::uint32_t m_app_look = 0;
-    // The toolbar uses the 24-bit button images.
-    bool m_hicolor_images = true;
     // Optional: called once, after the main window has been painted for the first time.
     std::function<void()> m_on_first_paint;
 
 private:
     Services m_services;
-    std::string m_registry_key;
+    CAppRules m_rules;
     std::unique_ptr<CMainFrame> m_main_wnd;
     int m_exit_code = 0;
 };

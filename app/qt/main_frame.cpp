@@ -11,10 +11,11 @@
 #include "app/qt/command_toolbar.h"
 #include "app/qt/customize_dialog.h"
 #include "app/qt/kavel_app.h"
-#include "app/qt/menus.h"
-#include "app/qt/string_table.h"
+#include "app/qt/qt_resources.h"
 #include "panel/qt/child_view.h"
+#include "res/menus.h"
 #include "res/resource_ids.h"
+#include "res/toolbars.h"
 
 namespace kavel {
 namespace {
@@ -25,10 +26,8 @@ constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
 
 }  // namespace
 
-CMainFrame::CMainFrame(CKavelApp& app) : QMainWindow(nullptr), m_app(app) {
-    m_app.m_app_look =
-        static_cast<std::uint32_t>(m_app.GetInt("ApplicationLook", ID_VIEW_APPLOOK_VS_2008));
-}
+CMainFrame::CMainFrame(CKavelApp& app)
+    : QMainWindow(nullptr), m_app(app), m_rules(app.Rules(), *this) {}
 
 CMainFrame::~CMainFrame() {
     if (m_customize) delete m_customize.data();
@@ -62,7 +61,7 @@ bool CMainFrame::LoadFrame(int resource_id) {
 int CMainFrame::OnCreate() {
     m_menu_bar = new QMenuBar(this);
     m_menu_bar->setObjectName(QString::number(AFX_IDW_MENUBAR));
-    for (const MenuItem& popup : MainMenu().items) {
+    for (const res::MenuItem& popup : res::kMainMenu) {
         m_menu_bar->addMenu(BuildMenu(popup, m_menu_bar));
     }
     setMenuBar(m_menu_bar);
@@ -70,11 +69,12 @@ int CMainFrame::OnCreate() {
     m_view = new CChildView(m_app.services(), this);
     m_view->setObjectName(QString::number(AFX_IDW_PANE_FIRST));
     setCentralWidget(m_view);
+    m_rules.SetView(m_view);
 
-    if (!LoadToolBarImages(m_app.m_hicolor_images)) return -1;
-    const std::span<const int> buttons = StandardToolbarButtons();
+    if (!LoadToolBarImages(m_app.Rules().m_hicolor_images)) return -1;
     m_tool_bar = MakeToolBar(AFX_IDW_TOOLBAR, LoadString(IDS_TOOLBAR_STANDARD),
-                             std::vector<int>(buttons.begin(), buttons.end()));
+                             std::vector<int>(std::begin(res::kStandardToolbarButtons),
+                                              std::end(res::kStandardToolbarButtons)));
     m_tool_bar->EnableCustomizeButton(true, ID_VIEW_CUSTOMIZE, LoadString(IDS_TOOLBAR_CUSTOMIZE),
                                       true);
 
@@ -82,13 +82,13 @@ int CMainFrame::OnCreate() {
     addToolBar(Qt::TopToolBarArea, m_tool_bar);
     CommandToolBar::SetAltCustomization(true);
 
-    OnApplicationLook(static_cast<int>(m_app.m_app_look));
+    m_rules.OnApplicationLook(static_cast<int>(m_app.Rules().m_app_look));
     return 0;
 }
 
 bool CMainFrame::IsCustomizing() const { return m_customize && m_customize->isVisible(); }
 
-void CMainFrame::OnViewCustomize() {
+void CMainFrame::OpenCustomization() {
     if (m_customize) {
         m_customize->raise();
         m_customize->activateWindow();

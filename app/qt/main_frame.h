@@ -1,21 +1,26 @@
 #pragma once
-// The main frame: menu bar, the "Standard" toolbar and up to ten toolbars of the user's own,
-// the status bar, and the control panel filling the rest. Every menu item, toolbar button and
-// accelerator carries its command id and goes through OnCmdMsg: the panel first, then the
-// frame, then the application. Its code is split by concern: main_frame.cpp (creation and
-// window events), main_frame_menus.cpp (actions, menus, accelerators), main_frame_routing.cpp,
-// main_frame_toolbars.cpp, main_frame_status.cpp and main_frame_looks.cpp.
+// The main frame in Qt: menu bar, the "Standard" toolbar and up to ten toolbars of the user's
+// own, the status bar, and the control panel filling the rest. Every menu item, toolbar button
+// and accelerator carries its command id and goes to the frame's rules (CFrameRules), which
+// route it and decide what is enabled and marked; the frame shows their decisions and carries
+// out what they ask of the window. Its code is split by concern: main_frame.cpp (creation and
+// window events), main_frame_menus.cpp (actions, menus, accelerators), main_frame_routing.cpp
+// (commands and the update pass), main_frame_toolbars.cpp, main_frame_status.cpp and
+// main_frame_looks.cpp.
 
 #include <array>
 #include <map>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include <QMainWindow>
 #include <QPointer>
 
-#include "core/cmd_target.h"
+#include "app/frame_rules.h"
+#include "app/frame_window.h"
 #include "app/qt/frame_look.h"
+#include "core/cmd_target.h"
 
 class QActionGroup;
 class QLabel;
@@ -30,13 +35,15 @@ class CChildView;
 class CKavelApp;
 class CommandToolBar;
 class CustomizeDialog;
+namespace res {
 struct MenuItem;
+}
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public IFrameWindow {
     Q_OBJECT
 
 public:
-    // Reads the application look from the profile into the application's m_app_look.
+    // Its rules read the application look from the profile.
     explicit CMainFrame(CKavelApp& app);
     ~CMainFrame() override;
 
@@ -46,17 +53,20 @@ public:
     bool LoadFrame(int resource_id);
 
     // Offers a command to the panel, then the frame, then the application; true when handled.
-    bool OnCmdMsg(int id);
+    bool OnCmdMsg(int id) { return m_rules.OnCmdMsg(id); }
     // A menu item, button or accelerator was used: disabled commands are ignored.
     bool OnCommand(int id);
-    // Asks the handlers about a command: enabled, marked. Nobody knows it: disabled.
-    void OnUpdateCmdUI(CCmdUI& ui);
-    // Runs the update handlers for these actions (all of the frame's when empty).
+    // Runs the update handlers for these actions (all of the frame's when empty) and shows
+    // their decisions.
     void UpdateCommands(const QList<QAction*>& actions = {});
 
-    // The frame's own commands.
-    void OnApplicationLook(int id);
-    void OnViewCustomize();
+    // The window as the rules see it.
+    void Close() override { close(); }
+    std::optional<bool> BarVisible(int bar_id) const override;
+    void ShowBar(int bar_id, bool show) override;
+    void ApplyLook(const LookSelection& look) override;
+    void OpenCustomization() override;
+
     // A new toolbar of the user's own (the first free id of 59432..59441), with the customise
     // button; null when all ten exist.
     CommandToolBar* OnToolbarCreateNew(const QString& name);
@@ -74,8 +84,6 @@ public:
     // Every command that the menus offer, by top-level menu (for the customisation dialog).
     std::vector<std::pair<QString, std::vector<int>>> CommandsByMenu() const;
 
-    VisualManager CurrentVisualManager() const { return m_look.Manager(); }
-    int Office2007Style() const { return m_look.Office2007Style(); }
     // The current look's style, palette and style sheet, on a bar or menu and its children.
     void ApplyLookTo(QWidget* root);
 
@@ -90,8 +98,9 @@ public:
     CChildView* m_view = nullptr;        // 59648
 
 signals:
-    // A command went through OnCmdMsg; handled tells whether anyone took it.
-    void commandRouted(int id, bool handled);
+    // A menu item, button or accelerator was used; handled tells whether anyone took it (a
+    // disabled command is taken by nobody).
+    void commandChosen(int id, bool handled);
 
 protected:
     // Builds bars and panel and applies the stored look; -1 when something cannot be created.
@@ -104,10 +113,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool OnFrameCmdMsg(int id);
-    bool OnUpdateFrameCmdUI(CCmdUI& ui);
     QAction* MakeCommandAction(int id, const QString& text);
-    QMenu* BuildMenu(const MenuItem& popup, QWidget* parent);
+    QMenu* BuildMenu(const res::MenuItem& popup, QWidget* parent);
     void FillBarsMenu(QMenu* menu);
     void CreateAccelerators();
     bool LoadToolBarImages(bool hicolor);
@@ -116,6 +123,7 @@ private:
     CommandToolBar* MakeToolBar(int bar_id, const QString& name, std::vector<int> commands);
 
     CKavelApp& m_app;
+    CFrameRules m_rules;
     std::map<int, QAction*> m_actions;
     QActionGroup* m_look_group = nullptr;
     QMenu* m_bars_menu = nullptr;  // View > Toolbars and Docking Windows

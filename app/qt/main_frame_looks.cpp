@@ -6,7 +6,6 @@
 #include <QToolTip>
 
 #include "app/qt/command_toolbar.h"
-#include "app/qt/kavel_app.h"
 #include "app/qt/main_frame.h"
 
 namespace kavel {
@@ -23,10 +22,9 @@ public:
 
 }  // namespace
 
-void CMainFrame::OnApplicationLook(int id) {
+void CMainFrame::ApplyLook(const LookSelection& look) {
     WaitCursor wait;
-    m_app.m_app_look = static_cast<std::uint32_t>(id);
-    m_look.Select(id);
+    m_look.Select(look);
     ApplyLookTo(m_menu_bar);
     for (CommandToolBar* bar : ToolBars()) ApplyLookTo(bar);
     ApplyLookTo(m_status_bar);
@@ -36,11 +34,6 @@ void CMainFrame::OnApplicationLook(int id) {
     for (CommandToolBar* bar : ToolBars()) {
         if (bar->isWindow()) bar->repaint();
     }
-    // Written only when the profile holds another value (or none: the default asked for can
-    // never equal the look): every write is a synced file replacement, and at start-up the
-    // stored look is almost always the one just applied.
-    const int look = static_cast<int>(m_app.m_app_look);
-    if (m_app.GetInt("ApplicationLook", look ^ 1) != look) m_app.WriteInt("ApplicationLook", look);
 }
 
 void CMainFrame::ApplyLookTo(QWidget* root) { m_look.ApplyTo(root); }

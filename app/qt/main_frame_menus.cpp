@@ -5,22 +5,18 @@
 #include <QMenu>
 #include <QShortcut>
 
+#include "app/look_selection.h"
 #include "app/qt/command_toolbar.h"
 #include "app/qt/main_frame.h"
-#include "app/qt/menus.h"
-#include "app/qt/string_table.h"
+#include "app/qt/qt_resources.h"
+#include "res/accelerators.h"
+#include "res/menus.h"
 #include "res/resource_ids.h"
 
 namespace kavel {
-namespace {
 
 using namespace ids;
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
+using res::MenuItem;
 
 QAction* CMainFrame::MakeCommandAction(int id, const QString& text) {
     if (QAction* existing = ActionFor(id)) return existing;
@@ -48,7 +44,7 @@ QAction* CMainFrame::ActionFor(int id) const {
 }
 
 QMenu* CMainFrame::BuildMenu(const MenuItem& popup, QWidget* parent) {
-    auto* menu = new QMenu(FromView(popup.text), parent);
+    auto* menu = new QMenu(ToQString(popup.text), parent);
     bool bars_list = false;
     for (const MenuItem& item : popup.items) {
         switch (item.kind) {
@@ -59,11 +55,11 @@ QMenu* CMainFrame::BuildMenu(const MenuItem& popup, QWidget* parent) {
                 menu->addMenu(BuildMenu(item, menu));
                 break;
             case MenuItem::Kind::Command:
-                if (item.text == kBarsPlaceholder) {
+                if (item.text == res::kBarsPlaceholder) {
                     bars_list = true;  // filled with the bars whenever it opens
                     m_bars_menu = menu;
                 } else {
-                    menu->addAction(MakeCommandAction(item.id, FromView(item.text)));
+                    menu->addAction(MakeCommandAction(item.id, ToQString(item.text)));
                 }
                 break;
         }
@@ -92,8 +88,8 @@ QMenu* CMainFrame::createPopupMenu() {
 }
 
 void CMainFrame::CreateAccelerators() {
-    for (const Accelerator& accelerator : MainAccelerators()) {
-        auto* shortcut = new QShortcut(QKeySequence(accelerator.keys), this);
+    for (const res::Accelerator& accelerator : res::kMainAccelerators) {
+        auto* shortcut = new QShortcut(QKeySequence(ToQtKeys(accelerator)), this);
         shortcut->setProperty("commandId", accelerator.id);
         connect(shortcut, &QShortcut::activated, this,
                 [this, id = accelerator.id] { OnCommand(id); });
@@ -103,7 +99,7 @@ void CMainFrame::CreateAccelerators() {
 
 std::vector<std::pair<QString, std::vector<int>>> CMainFrame::CommandsByMenu() const {
     std::vector<std::pair<QString, std::vector<int>>> result;
-    for (const MenuItem& popup : MainMenu().items) {
+    for (const MenuItem& popup : res::kMainMenu) {
         std::vector<int> ids;
         std::vector<const MenuItem*> pending{&popup};
         while (!pending.empty()) {
@@ -111,7 +107,7 @@ std::vector<std::pair<QString, std::vector<int>>> CMainFrame::CommandsByMenu() c
             pending.erase(pending.begin());
             for (const MenuItem& item : menu->items) {
                 if (item.kind == MenuItem::Kind::Popup) pending.push_back(&item);
-                if (item.kind == MenuItem::Kind::Command && item.text != kBarsPlaceholder)
+                if (item.kind == MenuItem::Kind::Command && item.text != res::kBarsPlaceholder)
                     ids.push_back(item.id);
             }
         }

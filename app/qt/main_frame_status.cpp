@@ -5,7 +5,7 @@
 
 #include "app/qt/lock_keys.h"
 #include "app/qt/main_frame.h"
-#include "app/qt/string_table.h"
+#include "app/qt/qt_resources.h"
 #include "res/resource_ids.h"
 
 namespace kavel {

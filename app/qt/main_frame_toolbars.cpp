@@ -7,20 +7,20 @@
 
 #include "app/qt/command_toolbar.h"
 #include "app/qt/main_frame.h"
-#include "app/qt/menus.h"
-#include "app/qt/string_table.h"
+#include "app/qt/qt_resources.h"
 #include "res/resource_ids.h"
+#include "res/toolbars.h"
 
 namespace kavel {
 
 using namespace ids;
 
 bool CMainFrame::LoadToolBarImages(bool hicolor) {
-    for (const int id : StandardToolbarButtons()) {
-        if (id == 0) continue;
+    for (const int id : res::kStandardToolbarButtons) {
+        if (id == res::kToolbarSeparator) continue;
         QImage image;
         if (!image.load(ToolbarImagePath(id, hicolor)) ||
-            image.size() != QSize(kButtonImageWidth, kButtonImageHeight))
+            image.size() != QSize(res::kToolbarImageWidth, res::kToolbarImageHeight))
             return false;
         QAction* action = ActionFor(id);
         if (!action) return false;

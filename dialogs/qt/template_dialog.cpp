@@ -59,12 +59,16 @@ QWidget* CTemplateDialog::CreateControl(const dlg::ControlTemplate& control) {
     case dlg::ControlKind::Edit:
         widget = new QLineEdit(this);
         break;
+    case dlg::ControlKind::Icon:
+        widget = new QLabel(this);  // its picture is the dialog's own to set
+        break;
     case dlg::ControlKind::Label:
-    case dlg::ControlKind::Text: {
+    case dlg::ControlKind::Text:
+    case dlg::ControlKind::TextNoPrefix: {  // plain text: "&" is never a mnemonic
         auto* label = new QLabel(ToQString(control.text), this);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(control.kind == dlg::ControlKind::Text);
+        label->setWordWrap(control.kind != dlg::ControlKind::Label);
         if (control.kind == dlg::ControlKind::Label) {
             // A one-line text that this font draws wider than the template allows grows to
             // the right, within the client area, rather than being cut off.

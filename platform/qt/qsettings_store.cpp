@@ -45,8 +45,7 @@ public:
     }
 
     bool SetString(const std::string& name, const std::string& value) override {
-        m_settings->setValue(QString::fromStdString(name), QString::fromStdString(value));
-        return Sync();
+        return Store(QString::fromStdString(name), QString::fromStdString(value));
     }
 
     std::optional<int> QueryInt(const std::string& name) override {
@@ -58,11 +57,28 @@ public:
     }
 
     bool SetInt(const std::string& name, int value) override {
-        m_settings->setValue(QString::fromStdString(name), value);
-        return Sync();
+        return Store(QString::fromStdString(name), value);
     }
 
 private:
+    // Writes one value through to the file. When the file cannot be written (a full disk, a
+    // read-only folder), the change is taken back: QSettings would otherwise keep the unsaved
+    // value in its per-process cache, so that this run went on reading a value that the next
+    // run does not find. As with the registry, a failed write leaves what is stored in force.
+    bool Store(const QString& key, const QVariant& value) {
+        const std::optional<QVariant> stored =
+            m_settings->contains(key) ? std::optional<QVariant>(m_settings->value(key))
+                                      : std::nullopt;
+        m_settings->setValue(key, value);
+        if (Sync()) return true;
+        if (stored) {
+            m_settings->setValue(key, *stored);
+        } else {
+            m_settings->remove(key);
+        }
+        return false;
+    }
+
     bool Sync() {
         m_settings->sync();
         return m_settings->status() == QSettings::NoError;

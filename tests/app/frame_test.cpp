@@ -1,24 +1,36 @@
-// The frame as a window: focus, a failed creation, the looks, and the bars' customisation.
+// The frame in Qt: menus built from their table with each item choosing its command, the
+// update pass reaching the actions, the accelerators' keys, the status bar's prompts,
+// the looks on the bars, the panel's focus, and a frame that cannot be created.
 
-#include <set>
+#include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <QAction>
 #include <QApplication>
-#include <QDropEvent>
 #include <QImage>
-#include <QMimeData>
-#include <QListWidget>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QComboBox>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
-#include <QToolButton>
+#include <QTimer>
 
 #include "app/qt/command_toolbar.h"
 #include "app/qt/customize_dialog.h"
+#include "app/qt/kavel_app.h"
+#include "app/qt/main_frame.h"
+#include "app/qt/qt_resources.h"
 #include "panel/qt/child_view.h"
-#include "tests/app/app_test_support.h"
+#include "res/menus.h"
+#include "tests/fakes/fake_services.h"
 
 // The program's images, removed and put back to make the frame's creation fail.
 static void RemoveAppImages() { Q_CLEANUP_RESOURCE(app); }
@@ -27,15 +39,165 @@ static void RestoreAppImages() { Q_INIT_RESOURCE(app); }
 namespace kavel::test {
 namespace {
 
+using namespace ids;
+using Kind = res::MenuItem::Kind;
+
+class AppTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        if (frame) frame->close();
+        if (app) app->ExitInstance();
+    }
+    // The application started on the fake services; its frame, active.
+    CMainFrame* Start() {
+        QApplication::setQuitOnLastWindowClosed(false);  // closing a frame must not end the tests
+        app = std::make_unique<CKavelApp>(fakes.services());
+        frame = app->InitInstance() ? app->GetMainWnd() : nullptr;
+        if (frame) frame->activateWindow();
+        return frame && QTest::qWaitForWindowActive(frame) ? frame : nullptr;
+    }
+
+    FakeServices fakes;
+    std::unique_ptr<CKavelApp> app;
+    CMainFrame* frame = nullptr;
+};
+
+// Runs action; a modal dialog that comes up meanwhile is closed. Returns its class name and
+// its parent window (empty and null when none came up).
+std::pair<std::string, QWidget*> RunThroughModal(const std::function<void()>& action) {
+    std::pair<std::string, QWidget*> seen;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            seen = {modal->metaObject()->className(), modal->parentWidget()};
+            modal->close();
+        }
+    });
+    poll.start(5);
+    action();
+    return seen;
+}
+
+TEST_F(AppTest, MenuItemsFollowTheTableAndChooseTheirCommands) {
+    ASSERT_TRUE(Start());
+    QSignalSpy chosen(frame, &CMainFrame::commandChosen);
+    const std::map<int, std::string> dialogs = {{ID_COMM_SETTINGS, "kavel::CComSettingsDlg"},
+                                                {ID_CUSTOM_FILE, "kavel::CCustomFileDlg"},
+                                                {ID_APP_ABOUT, "kavel::CAboutDlg"}};
+    std::vector<std::pair<QMenu*, const res::MenuItem*>> menus;
+    const QList<QAction*> bar = frame->m_menu_bar->actions();
+    ASSERT_EQ(bar.size(), std::ssize(res::kMainMenu));
+    for (qsizetype i = 0; i < bar.size(); ++i) menus.emplace_back(bar[i]->menu(), &res::kMainMenu[i]);
+    for (std::size_t m = 0; m < menus.size(); ++m) {
+        const auto [menu, popup] = menus[m];
+        EXPECT_EQ(menu->title(), ToQString(popup->text));
+        if (popup->items[0].text == res::kBarsPlaceholder) continue;  // the front-end's bars list
+        const QList<QAction*> actions = menu->actions();
+        ASSERT_EQ(actions.size(), std::ssize(popup->items));
+        for (std::size_t i = 0; i < popup->items.size(); ++i) {
+            const res::MenuItem& item = popup->items[i];
+            QAction* action = actions[static_cast<qsizetype>(i)];
+            if (item.kind == Kind::Popup) menus.emplace_back(action->menu(), &item);
+            if (item.kind != Kind::Command || item.id == ID_APP_EXIT) continue;
+            EXPECT_EQ(action->text(), ToQString(item.text));
+            chosen.clear();
+            const auto [dialog, owner] = RunThroughModal([action] { action->trigger(); });
+            if (auto* customize = frame->findChild<CustomizeDialog*>()) customize->close();
+            const auto expected = dialogs.find(item.id);
+            EXPECT_EQ(dialog, expected == dialogs.end() ? "" : expected->second) << item.id;
+            EXPECT_EQ(owner, dialog.empty() ? nullptr : frame) << item.id;
+            EXPECT_EQ(chosen.size(), action->isEnabled() ? 1 : 0) << item.id;
+            EXPECT_EQ(chosen.value(0),
+                      (action->isEnabled() ? QVariantList{item.id, true} : QVariantList()));
+        }
+    }
+    frame->ActionFor(ID_APP_EXIT)->trigger();
+    EXPECT_FALSE(frame->isVisible());
+}
+
+TEST_F(AppTest, UpdatePassReachesTheActions) {
+    ASSERT_TRUE(Start());
+    const auto checked = [this](int id) { return frame->ActionFor(id)->isChecked(); };
+    EXPECT_FALSE(frame->ActionFor(ID_EDIT_CUT)->isEnabled());
+    EXPECT_TRUE(frame->ActionFor(ID_APP_ABOUT)->isEnabled());
+    EXPECT_TRUE(checked(ID_VIEW_APPLOOK_VS_2008) && checked(ID_VIEW_STATUS_BAR) &&
+                checked(ID_VIEW_TOOLBAR) && checked(ID_VIEW_STANDARD_CONTROLS));
+    EXPECT_FALSE(checked(ID_VIEW_APPLOOK_OFF_2007_AQUA) || checked(ID_VIEW_USER_CONTROLS));
+    for (const int id : {ID_VIEW_APPLOOK_OFF_2007_AQUA, ID_VIEW_STATUS_BAR, ID_VIEW_TOOLBAR,
+                         ID_VIEW_USER_CONTROLS})
+        frame->ActionFor(id)->trigger();
+    EXPECT_TRUE(checked(ID_VIEW_APPLOOK_OFF_2007_AQUA) && checked(ID_VIEW_USER_CONTROLS));
+    EXPECT_FALSE(checked(ID_VIEW_APPLOOK_VS_2008) || checked(ID_VIEW_STATUS_BAR) ||
+                 checked(ID_VIEW_TOOLBAR) || checked(ID_VIEW_STANDARD_CONTROLS));
+    EXPECT_TRUE(frame->m_status_bar->isHidden());
+    EXPECT_TRUE(frame->m_tool_bar->isHidden());
+}
+
+TEST_F(AppTest, AcceleratorKeysChooseTheirCommands) {
+    ASSERT_TRUE(Start());
+    QSignalSpy chosen(frame, &CMainFrame::commandChosen);
+    const std::pair<QKeyCombination, int> keys[] = {
+        {Qt::CTRL | Qt::Key_C, ID_EDIT_COPY},      {Qt::CTRL | Qt::Key_V, ID_EDIT_PASTE},
+        {Qt::ALT | Qt::Key_Backspace, ID_EDIT_UNDO}, {Qt::SHIFT | Qt::Key_Delete, ID_EDIT_CUT},
+        {QKeyCombination(Qt::Key_F6), ID_NEXT_PANE}, {Qt::SHIFT | Qt::Key_F6, ID_PREV_PANE},
+        {Qt::CTRL | Qt::Key_Insert, ID_EDIT_COPY}, {Qt::SHIFT | Qt::Key_Insert, ID_EDIT_PASTE},
+        {Qt::CTRL | Qt::Key_X, ID_EDIT_CUT},       {Qt::CTRL | Qt::Key_Z, ID_EDIT_UNDO},
+    };
+    for (const auto& [combination, id] : keys) {
+        chosen.clear();
+        QTest::keyClick(frame, combination.key(), combination.keyboardModifiers());
+        ASSERT_EQ(chosen.size(), 1) << id;
+        EXPECT_EQ(chosen[0], (QVariantList{id, false}));  // nobody handles them
+    }
+}
+
+TEST_F(AppTest, StatusBarShowsReadyAndPrompts) {
+    ASSERT_TRUE(Start());
+    QStatusBar* status = frame->m_status_bar;
+    auto* message = status->findChild<QLabel*>("0");
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(message->text(), "Ready");
+
+    // Hovering the About button shows its prompt; leaving it brings "Ready" back.
+    const QString about_prompt = "Display program information, version number and copyright";
+    QTest::mouseMove(frame->m_tool_bar->WidgetAt(4));
+    EXPECT_EQ(status->currentMessage(), about_prompt);
+    QTest::mouseMove(frame->m_view);
+    EXPECT_TRUE(status->currentMessage().isEmpty());
+    EXPECT_TRUE(message->isVisible());
+
+    // A highlighted menu item shows its prompt too.
+    QMenu* help = frame->m_menu_bar->actions().back()->menu();
+    help->popup(frame->mapToGlobal(QPoint(10, 10)));
+    help->setActiveAction(frame->ActionFor(ID_APP_ABOUT));
+    EXPECT_EQ(status->currentMessage(), about_prompt);
+    help->hide();
+}
+
+TEST_F(AppTest, EveryLookDrawsTheBarsItsOwnWay) {
+    ASSERT_TRUE(Start());
+    frame->resize(640, 480);
+    const auto bars = [this] {
+        return frame->grab(QRect(0, 0, frame->width(), frame->m_tool_bar->geometry().bottom() + 1))
+            .toImage();
+    };
+    std::vector<std::pair<int, QImage>> shots;
+    for (const res::AppLook& look : res::kAppLooks) {
+        frame->OnCmdMsg(look.command_id);
+        const QImage shot = bars();
+        for (const auto& [other, image] : shots) {
+            EXPECT_NE(image, shot) << look.command_id << " draws the bars as " << other << " does";
+        }
+        shots.emplace_back(look.command_id, shot);
+    }
+    frame->OnCmdMsg(shots.front().first);  // the same look twice draws the same
+    EXPECT_EQ(bars(), shots.front().second);
+}
+
 TEST_F(AppTest, FocusGoesOnToThePanel) {
     ASSERT_TRUE(Start());
-    frame->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
     EXPECT_TRUE(frame->m_view->hasFocus());
-    EXPECT_EQ(frame->centralWidget(), frame->m_view);
-
-    QWidget* elsewhere = frame->m_view->nextInFocusChain();
-    elsewhere->setFocus();
+    frame->m_view->nextInFocusChain()->setFocus();
     frame->setFocus();
     EXPECT_TRUE(frame->m_view->hasFocus());
 }
@@ -50,150 +212,7 @@ TEST_F(AppTest, FailedFrameCreationShowsNothing) {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
     }
-    EXPECT_EQ(Stored("ApplicationLook"), "<absent>");  // nothing was created, nothing stored
-}
-
-TEST_F(AppTest, EveryLookLooksDifferent) {
-    ASSERT_TRUE(Start());
-    frame->resize(640, 480);
-    std::vector<std::pair<int, QImage>> shots;
-    for (const int id : {205, 206, 207, 208, 209, 210, 215, 216, 217, 218, 219}) {
-        frame->OnCmdMsg(id);
-        QImage shot = frame->grab(QRect(0, 0, frame->width(),
-                                        frame->m_tool_bar->geometry().bottom() + 1)).toImage();
-        const QImage status = frame->m_status_bar->grab().toImage();
-        for (const auto& [other, image] : shots) {
-            EXPECT_NE(image, shot) << id << " draws the bars as " << other << " does";
-        }
-        shots.emplace_back(id, shot);
-        EXPECT_FALSE(status.isNull());
-    }
-    // The same look twice draws the same.
-    frame->OnCmdMsg(205);
-    EXPECT_EQ(frame->grab(QRect(0, 0, frame->width(), frame->m_tool_bar->geometry().bottom() + 1))
-                  .toImage(),
-              shots.front().second);
-}
-
-TEST_F(AppTest, UpToTenUserToolbarsListedInTheBarsMenu) {
-    ASSERT_TRUE(Start());
-    for (int i = 0; i < 10; ++i) {
-        CommandToolBar* bar = frame->OnToolbarCreateNew(QStringLiteral("Bar %1").arg(i));
-        ASSERT_NE(bar, nullptr);
-        EXPECT_EQ(bar->BarId(), 59432 + i);
-        EXPECT_TRUE(bar->HasCustomizeButton());
-    }
-    EXPECT_EQ(frame->OnToolbarCreateNew("one too many"), nullptr);
-
-    frame->OnCommand(59433);  // its item in the bars list hides the bar
-    EXPECT_TRUE(frame->GetUserToolBarByIndex(1)->isHidden());
-
-    // Right-clicking a bar lists every bar, marked when visible, then "Customize...".
-    std::unique_ptr<QMenu> menu(frame->createPopupMenu());
-    QStringList items;
-    for (QAction* action : menu->actions()) {
-        items << (action->isSeparator() ? QStringLiteral("---")
-                                        : action->text() + (action->isChecked() ? "*" : ""));
-    }
-    QStringList expected = {"Standard*"};
-    for (int i = 0; i < 10; ++i) expected << QStringLiteral("Bar %1").arg(i) + (i == 1 ? "" : "*");
-    expected << "---" << "Customize...";
-    EXPECT_EQ(items, expected);
-
-    frame->DeleteUserToolBar(frame->GetUserToolBarByIndex(3));
-    EXPECT_EQ(frame->OnToolbarCreateNew("again")->BarId(), 59435);
-}
-
-TEST_F(AppTest, CustomizeDialogShowsBarsAndPutsCommandsOnThem) {
-    ASSERT_TRUE(Start());
-    frame->OnCmdMsg(126);
-    auto* dialog = frame->findChild<CustomizeDialog*>();
-    ASSERT_NE(dialog, nullptr);
-
-    // Unchecking "Standard" hides the toolbar.
-    auto* bars = dialog->findChild<QListWidget*>("bars");
-    ASSERT_EQ(bars->count(), 1);
-    bars->item(0)->setCheckState(Qt::Unchecked);
-    EXPECT_TRUE(frame->m_tool_bar->isHidden());
-    bars->item(0)->setCheckState(Qt::Checked);
-    EXPECT_FALSE(frame->m_tool_bar->isHidden());
-
-    // A new bar, and File > Exit put on it with "Add".
-    CommandToolBar* mine = dialog->NewToolBar("Mine");
-    ASSERT_NE(mine, nullptr);
-    EXPECT_EQ(bars->count(), 2);
-    auto* categories = dialog->findChild<QListWidget*>("categories");
-    categories->setCurrentRow(0);  // File
-    auto* target = dialog->findChild<QComboBox*>("target");
-    target->setCurrentIndex(target->findText("Mine"));
-    QTest::mouseClick(dialog->findChild<QPushButton*>("add"), Qt::LeftButton);
-    EXPECT_EQ(mine->Commands(), std::vector<int>{57665});
-
-    // A command dragged out of the list and dropped just left of Exit goes before it.
-    categories->setCurrentRow(1);  // Edit: Undo, Cut, Copy, Paste
-    auto* commands = dialog->findChild<QListWidget*>("commands");
-    ASSERT_EQ(commands->count(), 4);
-    std::unique_ptr<QMimeData> mime(commands->model()->mimeData({commands->model()->index(3, 0)}));
-    ASSERT_NE(mime, nullptr);
-    QApplication::processEvents();
-    const QPoint before_exit = mine->WidgetAt(0)->geometry().topLeft() + QPoint(1, 1);
-    QDragEnterEvent enter(before_exit, Qt::CopyAction, mime.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(mine, &enter);
-    ASSERT_TRUE(enter.isAccepted());
-    QDropEvent drop(before_exit, Qt::CopyAction, mime.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(mine, &drop);
-    EXPECT_EQ(mine->Commands(), (std::vector<int>{57637, 57665}));
-
-    // While the dialog is open, buttons move without Alt: Exit dragged onto the standard bar.
-    QApplication::processEvents();
-    QWidget* exit_button = mine->WidgetAt(1);
-    QWidget* about_button = frame->m_tool_bar->WidgetAt(4);
-    QTest::mousePress(exit_button, Qt::LeftButton);
-    QTest::mouseMove(exit_button, exit_button->rect().center() + QPoint(12, 0));
-    const QPoint on_about = exit_button->mapFromGlobal(about_button->mapToGlobal(QPoint(2, 5)));
-    QTest::mouseMove(exit_button, on_about);
-    QTest::mouseRelease(exit_button, Qt::LeftButton, {}, on_about);
-    QApplication::processEvents();
-    EXPECT_EQ(mine->Commands(), std::vector<int>{57637});
-    EXPECT_EQ(frame->m_tool_bar->Commands(), (std::vector<int>{57635, 57634, 57637, 0, 57665, 57664}));
-    dialog->close();
-}
-
-TEST_F(AppTest, AltDragOffTheBarRemovesAButton) {
-    ASSERT_TRUE(Start());
-    frame->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
-    QWidget* cut = frame->m_tool_bar->WidgetAt(0);
-
-    // A plain click is a click (on a disabled button: nothing), not a drag.
-    QTest::mousePress(cut, Qt::LeftButton);
-    QTest::mouseMove(cut, cut->rect().center() + QPoint(0, 200));
-    QTest::mouseRelease(cut, Qt::LeftButton, {}, cut->mapFromGlobal(frame->m_view->mapToGlobal(QPoint(300, 300))));
-    QApplication::processEvents();
-    EXPECT_EQ(frame->m_tool_bar->Commands().size(), 5u);
-
-    // With Alt held, dropped onto the panel: gone from the bar.
-    cut = frame->m_tool_bar->WidgetAt(0);
-    const QPoint on_panel = cut->mapFromGlobal(frame->m_view->mapToGlobal(QPoint(300, 300)));
-    QTest::mousePress(cut, Qt::LeftButton, Qt::AltModifier);
-    QTest::mouseMove(cut, cut->rect().center() + QPoint(0, 20));
-    QTest::mouseMove(cut, on_panel);
-    QTest::mouseRelease(cut, Qt::LeftButton, Qt::AltModifier, on_panel);
-    QApplication::processEvents();
-    EXPECT_EQ(frame->m_tool_bar->Commands(), (std::vector<int>{57634, 57637, 0, 57664}));
-
-    // The toolbar's drop-down puts it back.
-    QMenu* options = frame->m_tool_bar->CustomizeButton()->menu();
-    emit options->aboutToShow();
-    QMenu* add_remove = options->actions().front()->menu();
-    ASSERT_NE(add_remove, nullptr);
-    QAction* cut_item = add_remove->actions().front();
-    EXPECT_EQ(cut_item->text(), "Cut");
-    EXPECT_FALSE(cut_item->isChecked());
-    cut_item->trigger();
-    EXPECT_EQ(frame->m_tool_bar->Commands(), (std::vector<int>{57635, 57634, 57637, 0, 57664}));
-    EXPECT_EQ(options->actions().back()->text(), "Customize...");
-    EXPECT_EQ(options->actions().back()->data().toInt(), 126);
+    EXPECT_TRUE(fakes.settings.keys.empty());  // nothing was created, nothing stored
 }
 
 }  // namespace

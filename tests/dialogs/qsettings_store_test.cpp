@@ -3,16 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <grp.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "core/serial_link.h"
+#include "dialogs/qt/com_settings_dlg.h"
 #include "platform/qt/qsettings_store.h"
+#include "res/resource_ids.h"
 #include "tests/dialogs/settings_test_support.h"
+#include "tests/fakes/fake_services.h"
 
 namespace kavel::test {
 namespace {
@@ -21,6 +28,35 @@ std::string Repeat(const std::string& s, int n) {
     std::string out;
     for (int i = 0; i < n; ++i) out += s;
     return out;
+}
+
+// Stands in for a full disk: no file of this process may grow, so neither the lock file nor
+// the replacement file can be written (the signal that would end the process is ignored and
+// the write fails instead, as it does with ENOSPC).
+class FullDisk {
+public:
+    FullDisk() {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit none = m_saved;
+        none.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &none);
+        m_handler = signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FullDisk() {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        signal(SIGXFSZ, m_handler);
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    rlimit m_saved{};
+    sighandler_t m_handler{};
+};
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 class QSettingsStoreTest : public ::testing::Test {
@@ -128,6 +164,31 @@ TEST_F(QSettingsStoreTest, AFailedWriteKeepsTheValuesStoredBefore) {
     EXPECT_EQ(WEXITSTATUS(status), 0) << "10: could not give up root, 11: the write succeeded";
     EXPECT_EQ(Read("Port"), "Com5");
     EXPECT_EQ(Read("Speed"), "9600");
+}
+
+// OK in Com Settings on a full disk stores nothing, and this run's next connect opens the port
+// that is stored, as the next run will.
+TEST_F(QSettingsStoreTest, SettingsThatCouldNotBeSavedAreNotUsed) {
+    Write("Port", "Com5");
+    const QByteArray stored = Contents(File());
+    FakeServices fakes;
+    ListedPorts ports;
+    {
+        const FullDisk full;
+        CComSettingsDlg com(store, fakes.messages, ports);
+        com.OnInitDialog();
+        PickWithKeys(com.m_control_port, "Com9");
+        PickWithKeys(com.m_control_speed, "9600");
+        QTest::mouseClick(com.GetDlgItem(ids::IDOK), Qt::LeftButton);
+    }
+    EXPECT_EQ(Contents(File()), stored);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Kavel.conf"});
+    EXPECT_EQ(Read("Speed"), std::nullopt);
+
+    SerialLink link(fakes.serial, store, fakes.messages, fakes.sleeper);
+    EXPECT_TRUE(link.OpenPort());
+    EXPECT_EQ(fakes.serial.opened_paths, std::vector<std::string>{"//./Com5"});
+    EXPECT_EQ(fakes.serial.applied.at(0).BaudRate, 115200u);
 }
 
 }  // namespace

@@ -2,13 +2,14 @@
 # Checks the Debian package: unpacks it into a throw-away root (dpkg -x, no privileges needed)
 # and checks what was installed there.
 #
-#   tests/package/install_test.sh path/to/kavel_<version>_amd64.deb
+#   tests/package/install_test.sh path/to/kavel_<version>_amd64.deb desktop-id
 #
 # Exits 77 (skipped) when the package has not been built (`cpack -G DEB` in the build folder),
 # unless KAVEL_REQUIRE_PACKAGE=1 (then 1); 1 when any check failed.
 set -euo pipefail
 
 deb=${1:?usage: install_test.sh path/to/package.deb}
+desktop_id=${2:?usage: install_test.sh path/to/package.deb desktop-id}
 if [ ! -f "$deb" ]; then
   echo "install_test: no package at $deb (run cpack -G DEB in the build folder)"
   [ "${KAVEL_REQUIRE_PACKAGE:-0}" = 1 ] && exit 1
@@ -66,7 +67,10 @@ fi
 expected=(
   ./usr/bin/kavel
   ./usr/bin/kavel-board
-  ./usr/share/applications/kavel.desktop
+  "./usr/share/applications/$desktop_id.desktop"
+  "./usr/share/metainfo/$desktop_id.metainfo.xml"
+  ./usr/share/doc/kavel/copyright
+  ./usr/share/doc/kavel/changelog.gz
   ./usr/share/man/man1/kavel.1.gz
   ./usr/share/man/man1/kavel-board.1.gz
   ./usr/share/icons/hicolor/scalable/apps/kavel.svg
@@ -96,12 +100,30 @@ done
 help=$("$bin/kavel-board" --help) && grep -q '^Usage: kavel-board' <<<"$help" &&
   pass "kavel-board --help" || fail "kavel-board --help"
 
-if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$root/usr/share/applications/kavel.desktop" &&
+# What Debian's and the desktops' own checkers say (each must be installed).
+check_tool() {  # tool package
+  command -v "$1" >/dev/null || { fail "$1 is not installed ($2)"; return 1; }
+}
+if check_tool desktop-file-validate desktop-file-utils; then
+  desktop-file-validate "$root/usr/share/applications/$desktop_id.desktop" &&
     pass "desktop-file-validate accepts the entry" || fail "desktop-file-validate rejects the entry"
-else
-  fail "desktop-file-validate is not installed (desktop-file-utils)"
 fi
+if check_tool appstreamcli appstream; then
+  appstreamcli validate --no-net "$root/usr/share/metainfo/$desktop_id.metainfo.xml" \
+    >"$root/appstream.log" 2>&1 &&
+    pass "appstreamcli validate accepts the software-centre entry" ||
+    fail "appstreamcli validate: $(cat "$root/appstream.log")"
+fi
+# lintian: no errors (its warnings are shown).
+if check_tool lintian lintian; then
+  lintian --tag-display-limit 0 "$deb" >"$root/lintian.log" 2>&1 || true
+  grep -v 'running with root privileges' "$root/lintian.log" | sed 's/^/  lintian: /'
+  if grep -q '^E: ' "$root/lintian.log"; then fail "lintian reports errors"; else pass "lintian: no errors"; fi
+fi
+# The changelog's newest entry is this version.
+top=$(gzip -dc "$root/usr/share/doc/kavel/changelog.gz" | head -n 1)
+[[ "$top" = "kavel ($version) "* ]] && pass "changelog starts with $version" ||
+  fail "changelog's newest entry is not $version: $top"
 
 for page in kavel kavel-board; do
   file=$root/usr/share/man/man1/$page.1.gz

@@ -38,6 +38,44 @@ def relay(master, capture_path, hangup_request, hangup_done, stop):
         os.close(master)
 
 
+class PtyLink:
+    """A pseudo-terminal whose slave side is the prefix's COM port, relayed into a capture file
+    for as long as the link lives (use it with `with`)."""
+
+    def __init__(self, prefix, port, work):
+        os.makedirs(work, exist_ok=True)
+        self.capture = os.path.join(work, "capture.bin")
+        self.hangup_request = os.path.join(work, "hangup.request")
+        self.hangup_done = os.path.join(work, "hangup.done")
+        for path in (self.capture, self.hangup_request, self.hangup_done):
+            if os.path.exists(path):
+                os.remove(path)
+        open(self.capture, "wb").close()
+        self.link = os.path.join(prefix, "dosdevices", port)
+        self.stop = threading.Event()
+
+    def __enter__(self):
+        master, self.slave = os.openpty()  # the slave stays open here: the line survives closes
+        os.makedirs(os.path.dirname(self.link), exist_ok=True)
+        if os.path.lexists(self.link):
+            os.remove(self.link)
+        os.symlink(os.ttyname(self.slave), self.link)
+        self.reader = threading.Thread(target=relay, args=(
+            master, self.capture, self.hangup_request, self.hangup_done, self.stop))
+        self.reader.start()
+        return self
+
+    def __exit__(self, *exc):
+        self.stop.set()
+        self.reader.join()
+        os.remove(self.link)
+        os.close(self.slave)
+
+    def captured(self):
+        with open(self.capture, "rb") as capture:
+            return capture.read()
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--prefix", required=True, help="the Wine prefix")
@@ -46,37 +84,8 @@ def main():
     parser.add_argument("command", nargs=argparse.REMAINDER)
     args = parser.parse_args()
     command = args.command[1:] if args.command[:1] == ["--"] else args.command
-
-    prefix = args.prefix
-    os.makedirs(args.work, exist_ok=True)
-    capture = os.path.join(args.work, "capture.bin")
-    hangup_request = os.path.join(args.work, "hangup.request")
-    hangup_done = os.path.join(args.work, "hangup.done")
-    for path in (capture, hangup_request, hangup_done):
-        if os.path.exists(path):
-            os.remove(path)
-    open(capture, "wb").close()
-
-    master, slave = os.openpty()  # the slave stays open here, so the line survives closes
-    link = os.path.join(prefix, "dosdevices", args.port)
-    os.makedirs(os.path.dirname(link), exist_ok=True)
-    if os.path.lexists(link):
-        os.remove(link)
-    os.symlink(os.ttyname(slave), link)
-
-    stop = threading.Event()
-    reader = threading.Thread(target=relay,
-                              args=(master, capture, hangup_request, hangup_done, stop))
-    reader.start()
-    env = dict(os.environ, KAVEL_PTY_WORK=args.work)
-    try:
-        status = subprocess.call(command, env=env)
-    finally:
-        stop.set()
-        reader.join()
-        os.remove(link)
-        os.close(slave)
-    return status
+    with PtyLink(args.prefix, args.port, args.work):
+        return subprocess.call(command, env=dict(os.environ, KAVEL_PTY_WORK=args.work))
 
 
 if __name__ == "__main__":

@@ -1,6 +1,6 @@
 // The real MessageBoxW under Wine: a watcher thread finds the box, reads its caption, text and
-// icon, and presses OK. Wine needs an X display to create windows (without one MessageBoxW
-// returns at once), so this runs only when asked for, under Xvfb.
+// icon, and presses OK. It runs in the prefix's null graphics driver: without a display Wine's
+// default driver creates no window (MessageBoxW would return at once).
 
 #include <gtest/gtest.h>
 
