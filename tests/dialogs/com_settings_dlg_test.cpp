@@ -65,6 +65,7 @@ TEST(ComSettingsDlgTest, OkStoresTheSelectionsAndClosesCancelOnlyCloses) {
         CComSettingsDlg dlg(fakes.settings, fakes.messages, ports);
         dlg.OnInitDialog();
         dlg.show();
+        EXPECT_EQ(ShownBy(dlg.m_control_port), Shown(-1, ""));  // a first run selects nothing
         PickWithKeys(dlg.m_control_parity, "ODD");
         QTest::keyClicks(dlg.m_control_parity, "ish");
         QTest::mouseClick(dlg.GetDlgItem(button), Qt::LeftButton);
@@ -72,6 +73,7 @@ TEST(ComSettingsDlgTest, OkStoresTheSelectionsAndClosesCancelOnlyCloses) {
         const bool ok = button == ids::IDOK;
         EXPECT_EQ(dlg.result(), ok ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_EQ(fakes.settings.Get(kKey, "Parity"), ok ? "ODD" : "<absent>");
+        EXPECT_EQ(fakes.settings.Get(kKey, "Port"), ok ? "Com3" : "<absent>");
     }
 }
 
