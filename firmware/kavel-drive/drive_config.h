@@ -26,8 +26,10 @@ const uint8_t kReplyBytesPerPass = 4;
 
 // Every number on the wire is the value plus this.
 const int32_t kValueOffset = 100;
+const char kStartStopLetter = 's';
 const int32_t kStartNumber = 120;  // s120: start
 const int32_t kStopNumber = 110;   // s110: stop
+const char kQueryLetter = '?';     // alone, without a number: the help and the values
 
 enum Setting : uint8_t { kLeft = 0, kRight, kDuty, kSmooth, kOff, kSettingCount };
 

@@ -24,22 +24,29 @@ DriveSettings::DriveSettings()
     }
 }
 
+bool DriveSettings::Find(char letter, Setting& setting) {
+    for (uint8_t i = 0; i < kSettingCount; ++i) {
+        if (kSettings[i].letter != letter) continue;
+        setting = static_cast<Setting>(i);
+        return true;
+    }
+    return false;
+}
+
 DriveSettings::Result DriveSettings::Apply(char letter, int32_t number) {
-    if (letter == 's') {
+    if (letter == kStartStopLetter) {
         if (number != kStartNumber && number != kStopNumber) return kBadStartValue;
         running_ = number == kStartNumber;
         ++version_;
         return kApplied;
     }
-    for (uint8_t i = 0; i < kSettingCount; ++i) {
-        if (kSettings[i].letter != letter) continue;
-        sent_[i] = number;
-        values_[i] = ClampedValue(number, kSettings[i].maximum);
-        Derive(static_cast<Setting>(i));
-        ++version_;
-        return kApplied;
-    }
-    return kUnknownLetter;
+    Setting setting;
+    if (!Find(letter, setting)) return kUnknownLetter;
+    sent_[setting] = number;
+    values_[setting] = ClampedValue(number, kSettings[setting].maximum);
+    Derive(setting);
+    ++version_;
+    return kApplied;
 }
 
 bool DriveSettings::Clamped(Setting setting) const {

@@ -35,7 +35,7 @@ static void Handle(const drive::ReaderEvents& events) {
             case drive::ReaderEvent::kQuery:
                 reply_wanted = true;
                 break;
-            case drive::ReaderEvent::kSkipped:
+            default:  // input that is no command
                 settings.CountSkipped();
                 break;
         }
