@@ -20,6 +20,17 @@ const uint32_t kBaud = 115200;  // the program's default; 8 data bits, no parity
 // that splits a write into packets, and is also the reaction time to a burst's last command.
 const uint32_t kIdleEndMicros = 10000;
 
+// Dead time: at every change of direction, and before a movement that follows a Stop, the
+// power is off and both direction pins are low for at least this long, also when the off
+// time is 0. A full-bridge driver such as the VNH2SP30, driven as here by two direction
+// inputs and a PWM input, takes up to 1.8 ms to change its operating mode; 2 ms covers that
+// and two periods of the PWM.
+const uint32_t kDeadTimeMicros = 2000;
+// A pause is timed from the pass of the loop that begins it, and the outputs go off a little
+// later in that pass (two analogWrite and two digitalWrite calls, well under 100 us); the
+// shortest pause is that much longer, so that the pins see the whole dead time.
+const uint32_t kShortestPauseMicros = kDeadTimeMicros + 100;
+
 // The answer to '?' goes out a few bytes per pass of the loop, so that a pass stays well
 // under one byte time (each write into the transmit buffer takes a few microseconds).
 const uint8_t kReplyBytesPerPass = 4;

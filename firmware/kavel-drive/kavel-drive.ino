@@ -53,7 +53,8 @@ static void PowerOff() {
 
 static void Show(const drive::DriveOutputs& outputs) {
     if (outputs == shown) return;
-    // The power goes off while the direction changes and comes on after it: it never runs
+    // The cycle passes through a pause of at least the dead time between two movements; still,
+    // the power goes off before a direction pin does and comes on after: it never runs
     // without a direction, and left and right are never high together.
     const bool turning = outputs.left != shown.left || outputs.right != shown.right;
     uint8_t pwm = shown.pwm;
@@ -97,7 +98,7 @@ void setup() {
 }
 
 void loop() {
-    const uint32_t now = micros();  // once per pass: each call takes a few microseconds
+    const uint32_t now = micros();  // the bytes' time: each call takes a few microseconds
     drive::ReaderEvents events;
     while (Serial.available() > 0) {
         reader.Feed(static_cast<char>(Serial.read()), now, events);
@@ -105,6 +106,8 @@ void loop() {
     }
     reader.Poll(now, events);
     Handle(events);
-    Show(cycle.Update(settings, now));
+    // Read again: applying commands may have taken a while, and the outputs' times (the dead
+    // time among them) count from when they change.
+    Show(cycle.Update(settings, micros()));
     SendReply();
 }

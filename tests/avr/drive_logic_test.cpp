@@ -101,23 +101,40 @@ TEST(DriveCycle, RunsThePhasesWithTheirLengthsAndRamps) {
     EXPECT_EQ(cycle.Update(settings, t0 + 2700000), (DriveOutputs{true, false, 0}));
 }
 
-TEST(DriveCycle, LeavesOutZeroLengthPhases) {
+// Between two movements, and from a Stop to the next movement, everything is off for the dead
+// time at least, also with an off time of 0; a movement of length 0 is left out. Left and
+// right 0.1 s, off time 0, full duty at once; commands as they come, outputs at moments.
+TEST(DriveCycle, KeepsTheDeadTimeAndLeavesOutZeroLengthMovements) {
+    const uint32_t pause = kShortestPauseMicros;  // the dead time and a margin
+    const DriveOutputs off = {false, false, 0};
+    const DriveOutputs left = {true, false, 255};
+    const DriveOutputs right = {false, true, 255};
+    const struct {
+        uint32_t at;
+        const char* command;
+        DriveOutputs out;
+    } steps[] = {
+        {0, "s120", left},           {99999, "", left},
+        {100000, "", off},           {100000 + pause - 1, "", off},
+        {100000 + pause, "", right},  {200000 + pause, "", off},
+        {200000 + 2 * pause, "", left},
+        {250000, "s110", off},       {250500, "s120", off},  // within the dead time of the Stop
+        {250000 + pause - 1, "", off}, {250000 + pause, "", left},
+        {260000, "r100", left},      {350000 + pause, "", off},  // right 0: two pauses, no right
+        {350000 + 2 * pause, "", off}, {350000 + 3 * pause - 1, "", off},
+        {350000 + 3 * pause, "", left},
+        {400000, "l100", off},       {900000, "", off},  // nothing left to run
+    };
     DriveSettings settings;
-    settings.Apply('y', 200);
-    settings.Apply('s', 120);
+    for (const char* command : {"l101", "r101", "o100", "y200", "m100"}) {
+        settings.Apply(command[0], std::stoi(command + 1));
+    }
     DriveCycle cycle;
-    // All lengths 0: nothing moves, and Update comes back.
-    EXPECT_EQ(cycle.Update(settings, 0), (DriveOutputs{false, false, 0}));
-    EXPECT_EQ(cycle.Update(settings, 5), (DriveOutputs{false, false, 0}));
-    // Only a right time: right, right, ... with no pause and no left.
-    settings.Apply('r', 101);
-    EXPECT_EQ(cycle.Update(settings, 10), (DriveOutputs{false, true, 255}));
-    EXPECT_EQ(cycle.Update(settings, 100009), (DriveOutputs{false, true, 255}));
-    EXPECT_EQ(cycle.Update(settings, 100010), (DriveOutputs{false, true, 255}));
-    // Shortening the running phase ends it at once.
-    settings.Apply('l', 105);
-    settings.Apply('r', 100);
-    EXPECT_EQ(cycle.Update(settings, 100020), (DriveOutputs{true, false, 255}));
+    const uint32_t t0 = 0xFFFF0000u;  // across micros()' wrap
+    for (const auto& step : steps) {
+        if (*step.command != 0) settings.Apply(step.command[0], std::stoi(step.command + 1));
+        EXPECT_EQ(cycle.Update(settings, t0 + step.at), step.out) << step.at << " " << step.command;
+    }
 }
 
 // The ramp is stepped by additions on the board; at any moment it must equal the straight

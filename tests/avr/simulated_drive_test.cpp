@@ -23,6 +23,8 @@ using test::Pulses;
 constexpr double kBootUs = 50000;      // the core's start-up and Serial.begin are long done
 constexpr double kToleranceUs = 1000;  // what the tests allow around every time
 constexpr double kIdleUs = drive::kIdleEndMicros;
+constexpr double kDeadUs = drive::kDeadTimeMicros;
+constexpr double kPassUs = 200;  // a pass or two of the sketch's loop
 
 // What the recorded session sets: left 12, right 8 (tenths of a second), duty 60 %,
 // smooth start 3 (tenths), off time 250 ms.
@@ -31,6 +33,27 @@ constexpr double kRightUs = 800000;
 constexpr double kOffUs = 250000;
 constexpr double kRampUs = 300000;
 constexpr int kDutyPwm = 153;  // 60 % of 255
+
+// Every movement begins after the outputs have been all off for the dead time (at the first
+// they were off since the start), and no change goes from one direction straight to the
+// other, drives both, or powers the drive without a direction.
+void ExpectDeadTimes(const std::vector<OutputChange>& changes) {
+    Outputs before;
+    double off_since = -kDeadUs;
+    for (const OutputChange& change : changes) {
+        const Outputs& now = change.outputs;
+        const double at = MicrosFromCycles(change.cycle);
+        EXPECT_FALSE(now.left && now.right) << at;
+        EXPECT_TRUE(now.left || now.right || now.pwm == 0) << at;
+        const bool turning = now.left != before.left || now.right != before.right;
+        if (turning && (now.left || now.right)) {
+            EXPECT_EQ(before, Outputs{}) << "a direction without a pause at " << at;
+            EXPECT_GE(at - off_since, kDeadUs) << at;
+        }
+        if (now == Outputs{}) off_since = at;
+        before = now;
+    }
+}
 
 // The byte streams kavel-record-streams took from the real panel (data/kavel-session.txt):
 // "@ name" starts a section, one user action; each other line is one read, its time in
@@ -155,13 +178,28 @@ TEST_F(SimulatedDrive, TheRecordedSessionDrivesTheTimesItsValuesAskFor) {
     EXPECT_NEAR(left[2].end_us - stopped, kIdleUs, kToleranceUs);
     EXPECT_EQ(board->outputs(), Outputs{});
     EXPECT_EQ(MicrosFromCycles(changes.back().cycle), left[2].end_us);
-    // Never both directions, and no power in the pauses.
-    for (const OutputChange& change : changes) {
-        EXPECT_FALSE(change.outputs.left && change.outputs.right);
-        if (!change.outputs.left && !change.outputs.right) {
-            EXPECT_EQ(change.outputs.pwm, 0);
-        }
+    ExpectDeadTimes(changes);
+}
+
+// Left and right 0.1 s with an off time of 0, full power at once: between the movements
+// everything is off for the dead time, and so it is between a Stop and a Start that come
+// together (the '?' ends "s120" at once), to within a pass of the sketch's loop.
+TEST_F(SimulatedDrive, TheDeadTimeHoldsWithAnOffTimeOfZeroAndAfterAStop) {
+    SendNow("l101r101o100m100y200s120");
+    ASSERT_TRUE(board->RunForMicros(450000));
+    SendNow("s110s120?");
+    ASSERT_TRUE(board->RunForMicros(50000));
+    const auto& changes = board->changes();
+    ExpectDeadTimes(changes);
+    const auto left = Pulses(changes, &Outputs::left, 255);
+    const auto right = Pulses(changes, &Outputs::right, 255);
+    ASSERT_EQ(left.size(), 4u);
+    ASSERT_EQ(right.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_NEAR(right[i].start_us - left[i].end_us, kDeadUs, kPassUs);
+        EXPECT_NEAR(left[i + 1].start_us - right[i].end_us, kDeadUs, kPassUs);
     }
+    EXPECT_NEAR(left[3].start_us - left[2].end_us, kDeadUs, kPassUs);
 }
 
 // Each piece is skipped and counted, and changes nothing else ("y 150": y without a number,
