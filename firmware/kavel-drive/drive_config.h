@@ -4,6 +4,8 @@
 
 #include <stdint.h>
 
+#include "flash.h"
+
 namespace drive {
 
 // Arduino Uno pin numbers. Pin 6 is OC0A: timer 0 runs in fast PWM mode (about 977 Hz), set
@@ -53,16 +55,22 @@ struct SettingInfo {
 const uint32_t kTenthSecond = 100000;
 const uint32_t kMillisecond = 1000;
 
-// Left, right and smooth start are tenths of a second (0 to 10 s); the off time is
-// milliseconds (0 to 10 s, so the program's whole off time range fits); the duty cycle is a
-// percentage.
-const SettingInfo kSettings[kSettingCount] = {
-    {'l', 100, kTenthSecond},
-    {'r', 100, kTenthSecond},
-    {'y', 100, 0},
-    {'m', 100, kTenthSecond},
-    {'o', 10000, kMillisecond},
-};
+// The table of the values: letter, range and unit. Left, right and smooth start are tenths of
+// a second (0 to 10 s); the off time is milliseconds (0 to 10 s, so the program's whole off
+// time range fits); the duty cycle is a percentage. Kept in flash, one copy for the whole
+// sketch, and read a row at a time.
+inline SettingInfo Info(Setting setting) {
+    static const SettingInfo kTable[kSettingCount] PROGMEM = {
+        {'l', 100, kTenthSecond},
+        {'r', 100, kTenthSecond},
+        {'y', 100, 0},
+        {'m', 100, kTenthSecond},
+        {'o', 10000, kMillisecond},
+    };
+    SettingInfo info;
+    memcpy_P(&info, &kTable[setting], sizeof info);
+    return info;
+}
 
 const uint8_t kPwmFull = 255;  // analogWrite's full scale
 

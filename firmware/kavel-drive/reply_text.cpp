@@ -1,12 +1,6 @@
 #include "reply_text.h"
 
-#ifdef __AVR__
-#include <avr/pgmspace.h>
-#else
-#define PROGMEM
-#define pgm_read_byte(address) (*(address))
-#define pgm_read_ptr(address) (*(address))
-#endif
+#include "flash.h"
 
 namespace drive {
 namespace {
@@ -49,7 +43,7 @@ const char kSkipped[] PROGMEM = "skipped ";
 const char kLineEnd[] PROGMEM = "\r\n";
 
 // The help: its first two lines, one per value in this order, and the query's line.
-const Setting kHelpOrder[] = {kDuty, kLeft, kRight, kSmooth, kOff};
+const uint8_t kHelpOrder[] PROGMEM = {kDuty, kLeft, kRight, kSmooth, kOff};
 const uint8_t kHelpValueCount = sizeof kHelpOrder / sizeof kHelpOrder[0];
 const uint8_t kHelpLines = 2 + kHelpValueCount + 1;
 const uint8_t kLineCount = kHelpLines + kSettingCount + 2;  // + running, skipped
@@ -80,7 +74,7 @@ void AppendLetter(char*& at, const char* end, char letter) {
 // Digits by subtracting powers of ten: the ATmega has no divider, and a 32-bit division per
 // digit would hold up the loop for tens of microseconds each.
 void AppendNumber(char*& at, const char* end, int32_t number) {
-    static const uint32_t kPowers[] = {1000000000UL, 100000000UL, 10000000UL, 1000000UL,
+    static const uint32_t kPowers[] PROGMEM = {1000000000UL, 100000000UL, 10000000UL, 1000000UL,
                                        100000UL,    10000UL,     1000UL,     100UL,
                                        10UL,        1UL};
     // Negated in unsigned arithmetic, so the lowest 32-bit value has a magnitude too.
@@ -90,11 +84,12 @@ void AppendNumber(char*& at, const char* end, int32_t number) {
     bool started = false;
     for (uint8_t i = 0; i < sizeof kPowers / sizeof kPowers[0]; ++i) {
         char digit = '0';
-        while (magnitude >= kPowers[i]) {
-            magnitude -= kPowers[i];
+        const uint32_t power = pgm_read_dword(&kPowers[i]);
+        while (magnitude >= power) {
+            magnitude -= power;
             ++digit;
         }
-        started = started || digit != '0' || kPowers[i] == 1;
+        started = started || digit != '0' || power == 1;
         if (started) AppendChar(at, end, digit);
     }
 }
@@ -105,9 +100,9 @@ void AppendCommand(char*& at, const char* end, char letter, int32_t number) {
     AppendNumber(at, end, number);
 }
 
-const char* Unit(Setting setting) {
-    if (kSettings[setting].micros_per_unit == 0) return kUnitPercent;
-    return kSettings[setting].micros_per_unit == kMillisecond ? kUnitMillis : kUnitTenths;
+const char* Unit(uint32_t micros_per_unit) {
+    if (micros_per_unit == 0) return kUnitPercent;
+    return micros_per_unit == kMillisecond ? kUnitMillis : kUnitTenths;
 }
 
 }  // namespace
@@ -148,7 +143,7 @@ void ReplyText::MakeLine(uint8_t index) {
         Append(at, end, kIntro);
         AppendNumber(at, end, kValueOffset);
         Append(at, end, kIntroExample);
-        AppendCommand(at, end, kSettings[kLeft].letter, kExampleValue + kValueOffset);
+        AppendCommand(at, end, Info(kLeft).letter, kExampleValue + kValueOffset);
         Append(at, end, kIntroFor);
         AppendNumber(at, end, kExampleValue);
     } else if (index == 1) {
@@ -159,12 +154,13 @@ void ReplyText::MakeLine(uint8_t index) {
         AppendCommand(at, end, kStartStopLetter, kStartNumber);
         Append(at, end, kStartYes);
     } else if (index < kHelpLines - 1) {
-        const Setting setting = kHelpOrder[index - 2];
-        AppendLetter(at, end, kSettings[setting].letter);
+        const Setting setting = static_cast<Setting>(pgm_read_byte(&kHelpOrder[index - 2]));
+        const SettingInfo info = Info(setting);
+        AppendLetter(at, end, info.letter);
         Append(at, end, static_cast<const char*>(pgm_read_ptr(&kTitles[setting])));
         Append(at, end, kRangeFrom);
-        AppendNumber(at, end, kSettings[setting].maximum);
-        Append(at, end, Unit(setting));
+        AppendNumber(at, end, info.maximum);
+        Append(at, end, Unit(info.micros_per_unit));
     } else if (index == kHelpLines - 1) {
         AppendLetter(at, end, kQueryLetter);
         Append(at, end, kQuery);
@@ -182,7 +178,7 @@ void ReplyText::MakeStateLine(char*& at, const char* end, uint8_t index) {
         AppendNumber(at, end, s.Value(setting));
         if (s.Clamped(setting)) {
             Append(at, end, kClamped);
-            AppendCommand(at, end, kSettings[index].letter, s.Sent(setting));
+            AppendCommand(at, end, Info(setting).letter, s.Sent(setting));
             Append(at, end, kClampedEnd);
         }
     } else if (index == kSettingCount) {

@@ -26,7 +26,8 @@ TEST(DriveSettings, ClampsEachValueToItsRange) {
                              {'r', -2147483647 - 1, 0, true},
                              {'y', 2147483647, 100, true},
                              {'o', 601, 501, false}};
-    for (const SettingInfo& info : kSettings) {
+    for (int i = 0; i < kSettingCount; ++i) {
+        const SettingInfo info = Info(Setting(i));
         const int32_t top = info.maximum;
         rows.push_back({info.letter, kValueOffset, 0, false});
         rows.push_back({info.letter, kValueOffset - 1, 0, true});

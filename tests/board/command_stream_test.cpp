@@ -76,7 +76,7 @@ TEST(KavelAndTheBoard, AgreeOnTheCommands) {
     std::string kavel;
     std::string board;
     for (const Parameter& parameter : kParameters) kavel += parameter.letter;
-    for (const drive::SettingInfo& setting : drive::kSettings) board += setting.letter;
+    for (int i = 0; i < drive::kSettingCount; ++i) board += drive::Info(drive::Setting(i)).letter;
     EXPECT_EQ(kavel, board);
     EXPECT_EQ((std::array{kSendOffset, kStartNumber, kStopNumber, int{kStartStopLetter}}),
               (std::array{drive::kValueOffset, drive::kStartNumber, drive::kStopNumber,
