@@ -8,11 +8,19 @@
 
 namespace drive {
 
-// Arduino Uno pin numbers. Pin 6 is OC0A: timer 0 runs in fast PWM mode (about 977 Hz), set
-// up by the Arduino core for millis(), so analogWrite() on it needs no timer of its own.
+// Arduino pin numbers. The drive's power, ramped at the start of every movement, is a PWM
+// output of timer 0, which the Arduino core runs in fast PWM mode (976.6 Hz at 16 MHz) for
+// millis() on every board: analogWrite() needs no timer of its own and the frequency is the
+// same everywhere. Which pin that is depends on the chip.
 const uint8_t kLeftPin = 7;   // high while moving left
 const uint8_t kRightPin = 8;  // high while moving right
-const uint8_t kPwmPin = 6;    // the drive's power, ramped at the start of every movement
+#if defined(__AVR_ATmega2560__) || defined(__AVR_ATmega1280__)
+const uint8_t kPwmPin = 4;   // Mega: OC0B (pin 13, OC0A, also drives the board's LED)
+#elif defined(__AVR_ATmega32U4__)
+const uint8_t kPwmPin = 11;  // Leonardo, Micro: OC0A (pin 6 is timer 4 there)
+#else
+const uint8_t kPwmPin = 6;   // Uno, Nano (ATmega328P): OC0A
+#endif
 
 const uint32_t kBaud = 115200;  // the program's default; 8 data bits, no parity, 1 stop bit
 

@@ -1,4 +1,5 @@
-// kavel-drive: the board's side of Kavel, for an Arduino Uno (ATmega328P, 16 MHz).
+// kavel-drive: the board's side of Kavel, for an Arduino Uno (ATmega328P, 16 MHz); it also
+// builds for the Nano, the Mega 2560 and the Leonardo (drive_config.h picks their PWM pin).
 //
 // Reads the commands Kavel writes at 115200 8N1 (a letter and the value plus 100, nothing
 // between commands), keeps the five values and, while started, drives left, pauses, drives

@@ -91,12 +91,35 @@ std::string Values(const std::string& answer) {
 class SimulatedDrive : public testing::Test {
 protected:
     void SetUp() override {
-        std::string error;
-        board = SimulatedBoard::Load(KAVEL_DRIVE_HEX, &error);
-        ASSERT_TRUE(board) << error;
-        ASSERT_TRUE(board->RunForMicros(kBootUs));
         session = LoadSession(KAVEL_AVR_SESSION);
         ASSERT_EQ(session.size(), 6u) << KAVEL_AVR_SESSION;
+        Boot(KAVEL_DRIVE_HEX);
+    }
+
+    void Boot(const std::string& hex) {
+        std::string error;
+        board = SimulatedBoard::Load(hex, &error);
+        ASSERT_TRUE(board) << error;
+        ASSERT_TRUE(board->RunForMicros(kBootUs));
+    }
+
+    // The recorded session: the scrolls, typed values and Send All, which set values only,
+    // then Start, two rounds and a bit (left, right, left, right, left), and Stop. Returns
+    // when "s120" and "s110" were in (us).
+    std::pair<double, double> PlayTheRecordedSession() {
+        EXPECT_TRUE(session.at("connect").empty());  // connecting writes nothing
+        for (const char* name : {"scroll", "typed", "send all"}) {
+            Play(name);
+            EXPECT_TRUE(board->RunForMicros(100000));
+        }
+        EXPECT_TRUE(board->changes().empty()) << "an output moved before the start";
+        EXPECT_EQ(Values(Ask()), "left 12\r\nright 8\r\nduty 60\r\nsmooth 3\r\noff 250\r\n"
+                                 "running no\r\nskipped 0\r\n");
+        const double started = Play("start");
+        EXPECT_TRUE(board->RunForMicros(5600000));
+        const double stopped = Play("stop");
+        EXPECT_TRUE(board->RunForMicros(100000));
+        return {started, stopped};
     }
 
     // Plays a recorded section from now, each read at its recorded time, and runs until its
@@ -143,21 +166,7 @@ protected:
 };
 
 TEST_F(SimulatedDrive, TheRecordedSessionDrivesTheTimesItsValuesAskFor) {
-    // Connecting writes nothing; the scrolls, typed values and Send All set values only.
-    EXPECT_TRUE(session.at("connect").empty());
-    for (const char* name : {"scroll", "typed", "send all"}) {
-        Play(name);
-        ASSERT_TRUE(board->RunForMicros(100000));
-    }
-    EXPECT_TRUE(board->changes().empty()) << "an output moved before the start";
-    EXPECT_EQ(Values(Ask()), "left 12\r\nright 8\r\nduty 60\r\nsmooth 3\r\noff 250\r\n"
-                             "running no\r\nskipped 0\r\n");
-
-    const double started = Play("start");
-    ASSERT_TRUE(board->RunForMicros(5600000));  // two rounds and a bit: left, right, left, right, left
-    const double stopped = Play("stop");
-    ASSERT_TRUE(board->RunForMicros(100000));
-
+    const auto [started, stopped] = PlayTheRecordedSession();
     const auto& changes = board->changes();
     const auto left = Pulses(changes, &Outputs::left, kDutyPwm);
     const auto right = Pulses(changes, &Outputs::right, kDutyPwm);
@@ -179,6 +188,22 @@ TEST_F(SimulatedDrive, TheRecordedSessionDrivesTheTimesItsValuesAskFor) {
     EXPECT_EQ(board->outputs(), Outputs{});
     EXPECT_EQ(MicrosFromCycles(changes.back().cycle), left[2].end_us);
     ExpectDeadTimes(changes);
+}
+
+// The sketch folder as the Arduino IDE's builder compiles it for the Uno (arduino-builder,
+// its own flags and link-time optimisation) drives the same pin timeline in the recorded
+// session as our build, each change to within a pass or two of the sketch's loop.
+TEST_F(SimulatedDrive, TheArduinoBuildersHexDrivesTheSamePinTimeline) {
+    PlayTheRecordedSession();
+    const std::vector<OutputChange> ours = board->changes();
+    Boot(KAVEL_ARDUINO_UNO_HEX);
+    PlayTheRecordedSession();
+    const std::vector<OutputChange>& theirs = board->changes();
+    ASSERT_EQ(theirs.size(), ours.size());
+    for (std::size_t i = 0; i < ours.size(); ++i) {
+        EXPECT_EQ(theirs[i].outputs, ours[i].outputs) << i;
+        EXPECT_NEAR(MicrosFromCycles(theirs[i].cycle), MicrosFromCycles(ours[i].cycle), kPassUs) << i;
+    }
 }
 
 // Left and right 0.1 s with an off time of 0, full power at once: between the movements
