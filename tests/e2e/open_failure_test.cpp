@@ -27,7 +27,7 @@ constexpr uid_t kNobody = 65534;
 class OpenFailureOnThePanel : public testing::Test {
 protected:
     // Clicks the USB symbol of a new panel whose stored port is this path.
-    QString ConnectTo(const std::string& port) {
+    std::string ConnectTo(const std::string& port) {
         fakes.settings.Put(std::string(record::kKeyPath), std::string(record::kPort), port);
         CChildView panel(Services{device, fakes.settings, fakes.messages, fakes.sleeper,
                                   fakes.urls, fakes.files});
@@ -59,8 +59,7 @@ TEST_F(OpenFailureOnThePanel, APortHeldByAnotherProgramSaysSo) {
     const PortHandle held = other_program.Open(pty.slave_path());
     ASSERT_NE(held, kInvalidHandle);
     EXPECT_EQ(ConnectTo(pty.slave_path()),
-              QString::fromStdString("3.  " + pty.slave_path() +
-                                     ": in use by another program - close it, then connect again"));
+              "3.  " + pty.slave_path() + ": in use by another program - close it, then connect again");
     other_program.Close(held);
 }
 
@@ -76,7 +75,7 @@ TEST_F(OpenFailureOnThePanel, APortTheUserMayNotOpenNamesTheGroupToJoin) {
     if (as_root && seteuid(kNobody) != 0) {
         GTEST_SKIP() << "running as root without the right to drop privileges";
     }
-    const QString line = ConnectTo(path);
+    const std::string line = ConnectTo(path);
     if (as_root) {
         ASSERT_EQ(seteuid(0), 0);
     }
@@ -85,9 +84,7 @@ TEST_F(OpenFailureOnThePanel, APortTheUserMayNotOpenNamesTheGroupToJoin) {
     const group* owner = getgrgid(st.st_gid);
     const std::string name = owner && std::string(owner->gr_name) != "root" ? owner->gr_name
                                                                             : "dialout";
-    EXPECT_EQ(line, QString::fromStdString("3.  " + path +
-                                           ": permission denied - add your user to the " + name +
-                                           " group"));
+    EXPECT_EQ(line, "3.  " + path + ": permission denied - add your user to the " + name + " group");
 }
 
 }  // namespace
