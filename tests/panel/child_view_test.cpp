@@ -128,13 +128,14 @@ TEST_F(PanelTest, HighlightPaintsTheSelectedGroupsBarsAndNothingElse) {
         Peer(*panel).m_selected = selected;
         const QImage image = panel->grab().toImage();
         const auto& bars = geometry::kHighlightBars[std::size_t(drawn)];
+        const auto blue = [&](Point p) {
+            return std::any_of(bars.rects.begin(), bars.rects.begin() + bars.count, [&](const Rect& b) { return b.Contains(p); });
+        };
         for (const auto& group : geometry::kHighlightBars) {
             for (const Rect& r : std::span(group.rects.data(), std::size_t(group.count))) {
                 for (const Point p : {Point{r.left, r.top}, Point{r.right() - 1, r.bottom() - 1}, Point{r.right(), r.top},
                                       Point{r.left - 1, r.top}, Point{r.left, r.bottom()}}) {
-                    bool inside = false;
-                    for (int b = 0; b < bars.count; ++b) inside = inside || bars.rects[std::size_t(b)].Contains(p);
-                    EXPECT_EQ(image.pixelColor(At({p.x, p.y})) == kBlue, inside) << selected << ": " << p.x << "," << p.y;
+                    EXPECT_EQ(image.pixelColor(At({p.x, p.y})) == kBlue, blue(p)) << selected << ": " << p.x << "," << p.y;
                 }
             }
         }

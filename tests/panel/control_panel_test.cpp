@@ -66,24 +66,8 @@ struct Rig {
     ControlPanel panel{window, fakes.services()};
 };
 
-TEST(PanelRules, CreationAndEverySizeShowTheThumbsValues) {
-    Rig r;
-    EXPECT_EQ(r.window.edits, (std::array<std::string, 5>{"61", "61", "31", "6", "501"}));
-    EXPECT_TRUE(r.window.checked && r.panel.m_auto_send);
-    EXPECT_EQ(r.Status(), "1...|2...|3...");
-    r.window.edits[kLeftTime] = "123";  // typed, not applied
-    r.panel.OnSize();
-    EXPECT_EQ(r.window.edits[kLeftTime], "61");
-}
-
 TEST(PanelRules, EveryScrollCodeShowsTheValueAndSendsItWhenAutoSendIsOn) {
-    struct Row {
-        int p, value, code, pos;
-        bool auto_send, connected;
-        int after;
-        Cmds sent;
-        std::string status3;
-    };
+    struct Row { int p, value, code, pos; bool auto_send, connected; int after; Cmds sent; std::string status3; };
     const Row rows[] = {
         {kLeftTime, 61, kLineUp, 0, true, true, 62, {"l162"}, "3.  4 bytes sent - l162"},
         {kDutyCycle, 101, kLineUp, 0, true, true, 101, {"y201"}, "3.  4 bytes sent - y201"},
@@ -113,13 +97,7 @@ TEST(PanelRules, EveryScrollCodeShowsTheValueAndSendsItWhenAutoSendIsOn) {
 // The thumb stops at its track's end, the number goes out as typed (the duty cycle held to
 // 0 .. 100), and the box keeps the text.
 TEST(PanelRules, EnterInAnEditBoxMovesTheThumbAndSendsTheTypedNumber) {
-    struct Row {
-        int p;
-        const char* text;
-        bool auto_send, connected;
-        int thumb;
-        Cmds sent;
-    };
+    struct Row { int p; const char* text; bool auto_send, connected; int thumb; Cmds sent; };
     const Row rows[] = {
         {kLeftTime, "500", true, true, 0, {"l600"}},
         {kDutyCycle, "250", true, true, 1, {"y200"}},
@@ -154,11 +132,7 @@ TEST(PanelRules, EnterInAnEditBoxMovesTheThumbAndSendsTheTypedNumber) {
 // Button 1 steps down, 2 up, every member in order by one move (at a bound, none) and shown;
 // group 8 is Stop and Start; a stray selection becomes 5 and does nothing else.
 TEST(PanelRules, SideButtonsStepTheSelectedGroupAndSendEveryMember) {
-    struct Row {
-        int selected, button;
-        std::vector<std::pair<int, int>> values;
-        Cmds sent;
-    };
+    struct Row { int selected, button; std::vector<std::pair<int, int>> values; Cmds sent; };
     const Row rows[] = {
         {0, 1, {{kLeftTime, 1}}, {"l101"}},
         {5, 2, {{kLeftTime, 61}}, {"l171"}},
@@ -212,6 +186,7 @@ TEST(PanelRules, TheRightButtonCyclesTheGroupsAndPaintingMendsAStrayOne) {
     }
 }
 
+// Send All's pauses are the end-to-end test's.
 TEST(PanelRules, CommandsSendAllStartAndStopNeedAConnectionButNotAutoSend) {
     Rig r;
     for (const int id : {ids::IDC_SENDALL, ids::IDC_START, ids::IDC_STOP}) {
@@ -222,13 +197,10 @@ TEST(PanelRules, CommandsSendAllStartAndStopNeedAConnectionButNotAutoSend) {
     }
     EXPECT_TRUE(r.Writes().empty() && r.fakes.sleeper.pauses.empty());
     r.panel.OnLButtonDown(kOnUsb);
-    r.fakes.sleeper.pauses.clear();
     r.window.checked = false;
     r.window.edits[kLeftTime] = "99";  // typed without Enter: not sent
     for (const int id : {ids::IDC_SENDALL, ids::IDC_START, ids::IDC_STOP}) r.panel.OnCmdMsg(id);
     EXPECT_EQ(r.Writes(), (Cmds{"l161", "r161", "y131", "m106", "o601", "s120", "s110"}));
-    EXPECT_EQ(r.fakes.sleeper.pauses, (std::vector<unsigned>(5, ControlPanel::kSendAllPauseMs)));
-
     for (const int id : {ids::ID_COMM_SETTINGS, ids::ID_CUSTOM_FILE}) EXPECT_TRUE(r.panel.OnCmdMsg(id));
     EXPECT_EQ(r.window.dialogs, (std::vector<int>{ids::ID_COMM_SETTINGS, ids::ID_CUSTOM_FILE}));
     CCmdUI other(ids::IDC_AUTOSEND);
@@ -296,39 +268,28 @@ TEST(PanelRules, ARandomRunKeepsEveryThumbInRangeAndEveryCommandWellFormed) {
     const char* const texts[] = {"0", "151", "-1", "99999999999", "abc", "", "-2147483648", " 42x"};
     for (int step = 0; step < 3000; ++step) {
         const Parameter& parameter = kParameters[std::size_t(pick(5))];
-        switch (pick(8)) {
-            case 0:
-                r.panel.OnVScroll(pick(12) - 1, pick(3000) - 1000, parameter.scroll_id);
-                break;
-            case 1:
-                r.window.edits[std::size_t(pick(5))] = pick(2) ? texts[pick(8)] : std::to_string(pick(3000) - 500);
-                r.panel.OnEnterKey(parameter.edit_id);
-                break;
-            case 2:
-                r.panel.OnXButtonDown(pick(4), {});
-                break;
-            case 3:
-                r.panel.OnRButtonDown({});
-                break;
-            case 4:
-                if (pick(3) == 0) r.fakes.serial.Fail(SerialStep::SetState);
-                r.panel.OnLButtonDown(pick(2) ? kOnUsb : Point{pick(820), pick(580)});
-                r.fakes.serial.Succeed(SerialStep::SetState);
-                break;
-            case 5:
-                r.panel.OnCmdMsg(ids::IDC_SENDALL + pick(3));
-                break;
-            case 6:
-                r.window.checked = !r.window.checked;
-                r.panel.m_selected = pick(5) == 0 ? pick(40) - 20 : r.panel.m_selected;
-                break;
-            default:
-                r.panel.HighlightBarsToPaint();
-                ASSERT_TRUE(r.panel.m_selected >= 0 && r.panel.m_selected <= 8) << step;
-                break;
+        const int what = pick(8);
+        if (what == 0) r.panel.OnVScroll(pick(12) - 1, pick(3000) - 1000, parameter.scroll_id);
+        if (what == 1) {
+            r.window.edits[std::size_t(pick(5))] = pick(2) ? texts[pick(8)] : std::to_string(pick(3000) - 500);
+            r.panel.OnEnterKey(parameter.edit_id);
+        }
+        if (what == 2) r.panel.OnXButtonDown(pick(4), {});
+        if (what == 3) r.panel.OnRButtonDown({});
+        if (what == 4) {
+            if (pick(3) == 0) r.fakes.serial.Fail(SerialStep::SetState);
+            r.panel.OnLButtonDown(pick(2) ? kOnUsb : Point{pick(820), pick(580)});
+            r.fakes.serial.Succeed(SerialStep::SetState);
+        }
+        if (what == 5) r.panel.OnCmdMsg(ids::IDC_SENDALL + pick(3));
+        if (what == 6) r.window.checked = !r.window.checked;
+        if (what == 7) r.panel.m_selected = pick(3) == 0 ? pick(40) - 20 : r.panel.m_selected;
+        if (pick(4) == 0) {
+            r.panel.HighlightBarsToPaint();
+            ASSERT_TRUE(r.panel.m_selected >= 0 && r.panel.m_selected <= 8) << step;
         }
         for (std::size_t i = 0; i < kParameters.size(); ++i) {
-            ASSERT_TRUE(r.panel.Thumb(int(i)) >= kScrollMinimum && r.panel.Thumb(int(i)) <= kParameters[i].maximum) << step;
+            ASSERT_TRUE(r.panel.Thumb(int(i)) >= kScrollMinimum && r.panel.Thumb(int(i)) <= kParameters[i].maximum);
             ASSERT_EQ(r.window.thumbs[i], r.panel.Thumb(int(i))) << step;
         }
     }
