@@ -18,7 +18,8 @@ void ControlPanel::OnVScroll(int nSBCode, int nPos, int scroll_id) {
     }
     const int value = Value(p);
     ShowValue(p, value);
-    if (m_auto_send) SendCommand(kParameters[static_cast<std::size_t>(p)].letter, CommandNumber(value));
+    if (m_auto_send)
+        SendCommand(kParameters[static_cast<std::size_t>(p)].letter, CommandNumber(value));
 }
 
 }  // namespace kavel

@@ -49,9 +49,10 @@ void CChildView::CreateControls() {
         bar->Place(ToWidget(rect));
         bar->setRange(kScrollMinimum, parameter.maximum);
         bar->setVisible(false);
-        connect(bar, &PanelScrollBar::Scrolled, this, [this, id = parameter.scroll_id](int code, int position) {
-            m_panel.OnVScroll(code, position, id);
-        });
+        connect(bar, &PanelScrollBar::Scrolled, this,
+                [this, id = parameter.scroll_id](int code, int position) {
+                    m_panel.OnVScroll(code, position, id);
+                });
     }
     for (std::size_t i = 0; i < kParameters.size(); ++i) {
         ParameterColumn& column = m_columns[i];
@@ -75,9 +76,11 @@ void CChildView::CreateControls() {
         Rect rect;
         int id;
     };
-    for (const Button& b : {Button{m_send_all_button, &m_send_all_button_rect, geometry::kSendAllRect, ids::IDC_SENDALL},
-                            Button{m_start_button, &m_start_button_rect, geometry::kStartRect, ids::IDC_START},
-                            Button{m_stop_button, &m_stop_button_rect, geometry::kStopRect, ids::IDC_STOP}}) {
+    for (const Button& b :
+         {Button{m_send_all_button, &m_send_all_button_rect, geometry::kSendAllRect,
+                 ids::IDC_SENDALL},
+          Button{m_start_button, &m_start_button_rect, geometry::kStartRect, ids::IDC_START},
+          Button{m_stop_button, &m_stop_button_rect, geometry::kStopRect, ids::IDC_STOP}}) {
         CreateControl(b.button, *b.rect_member, ToQt(b.rect), b.id);
         connect(b.button, &QPushButton::clicked, this, [this, id = b.id] { m_panel.OnCmdMsg(id); });
     }

@@ -7,12 +7,11 @@
 // Coordinates called client coordinates are inside the panel's 2-pixel sunken edge; the edge
 // is the panel's non-client area.
 
-#include <array>
-
 #include <QCheckBox>
 #include <QFrame>
 #include <QPushButton>
 #include <QRect>
+#include <array>
 
 #include "core/cmd_target.h"
 #include "core/parameters.h"

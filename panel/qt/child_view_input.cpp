@@ -14,9 +14,12 @@ namespace {
 // other button.
 int SideButton(Qt::MouseButton button) {
     switch (button) {
-        case Qt::BackButton: return 1;
-        case Qt::ForwardButton: return 2;
-        default: return 0;
+        case Qt::BackButton:
+            return 1;
+        case Qt::ForwardButton:
+            return 2;
+        default:
+            return 0;
     }
 }
 

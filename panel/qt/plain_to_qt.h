@@ -11,10 +11,20 @@
 
 namespace kavel {
 
-constexpr QPoint ToQt(Point p) { return QPoint(p.x, p.y); }
-constexpr QSize ToQt(Size s) { return QSize(s.width, s.height); }
-constexpr QRect ToQt(const Rect& r) { return QRect(r.left, r.top, r.width, r.height); }
-constexpr QColor ToQt(Rgb c) { return QColor(c.red, c.green, c.blue); }
-constexpr Point FromQt(QPoint p) { return Point{p.x(), p.y()}; }
+constexpr QPoint ToQt(Point p) {
+    return QPoint(p.x, p.y);
+}
+constexpr QSize ToQt(Size s) {
+    return QSize(s.width, s.height);
+}
+constexpr QRect ToQt(const Rect& r) {
+    return QRect(r.left, r.top, r.width, r.height);
+}
+constexpr QColor ToQt(Rgb c) {
+    return QColor(c.red, c.green, c.blue);
+}
+constexpr Point FromQt(QPoint p) {
+    return Point{p.x(), p.y()};
+}
 
 }  // namespace kavel
