@@ -98,7 +98,7 @@ private:
     QPushButton* m_stop_button = nullptr;
     QRect m_stop_button_rect;
 
-    friend class ChildViewPeer;  // the tests' view of the state
+    friend struct ChildViewPeer;  // the tests' view of the state
 };
 
 }  // namespace kavel

@@ -13,7 +13,8 @@ namespace {
 class EndToEnd : public RealPanelTest {
 protected:
     void SetUp() override {  // the board's first line names the port
-        const QString port = QJsonDocument::fromJson(board.Start()).object().value("port").toString();
+        const QString port =
+            QJsonDocument::fromJson(board.Start()).object().value("port").toString();
         ASSERT_FALSE(port.isEmpty());
         ASSERT_NO_FATAL_FAILURE(UsePort(port.toStdString()));
     }
@@ -23,16 +24,19 @@ protected:
         const auto states = [](const BoardProcess::Lines& lines) {
             std::vector<QJsonObject> objects;
             for (const QByteArray& line : lines) {
-                if (const QJsonDocument doc = QJsonDocument::fromJson(line); doc.isObject()) objects.push_back(doc.object());
+                if (const QJsonDocument doc = QJsonDocument::fromJson(line); doc.isObject())
+                    objects.push_back(doc.object());
             }
             return objects;
         };
-        return states(board.WaitFor([&](const auto& lines) { return states(lines).size() >= count; }));
+        return states(
+            board.WaitFor([&](const auto& lines) { return states(lines).size() >= count; }));
     }
     // Every command received so far ("l162", ...), once at least count came.
     std::vector<std::string> Commands(std::size_t count = 0) {
         std::vector<std::string> commands;
-        for (const QJsonObject& state : States(count)) commands.push_back(state.value("last").toString().toStdString());
+        for (const QJsonObject& state : States(count))
+            commands.push_back(state.value("last").toString().toStdString());
         return commands;
     }
     int Board(const char* field) { return States().back().value(QLatin1String(field)).toInt(-1); }
@@ -54,7 +58,8 @@ TEST_F(EndToEnd, AUserSessionMovesTheBoardAlong) {
     ConnectWithoutPauses();
     const ChildViewPeer peer = Peer(*panel);
     // One click on the LeftTime up arrow: the board sees 62 twice.
-    QTest::mouseClick(peer.m_left_scroll, Qt::LeftButton, {}, ScrollBarPart(peer.m_left_scroll, QStyle::SC_ScrollBarSubLine).center());
+    QTest::mouseClick(peer.m_left_scroll, Qt::LeftButton, {},
+                      ScrollBarPart(peer.m_left_scroll, QStyle::SC_ScrollBarSubLine).center());
     EXPECT_EQ(Commands(2), (std::vector<std::string>{"l162", "l162"}));
     EXPECT_EQ(Board("left"), 62);
 
@@ -64,7 +69,8 @@ TEST_F(EndToEnd, AUserSessionMovesTheBoardAlong) {
     SendMouse(peer.m_offtime_scroll, QEvent::MouseButtonPress, grip, Qt::LeftButton);
     SendMouse(peer.m_offtime_scroll, QEvent::MouseMove, grip - QPoint(0, 30), Qt::LeftButton);
     SendMouse(peer.m_offtime_scroll, QEvent::MouseMove, grip - QPoint(0, 60), Qt::LeftButton);
-    SendMouse(peer.m_offtime_scroll, QEvent::MouseButtonRelease, grip - QPoint(0, 60), Qt::NoButton);
+    SendMouse(peer.m_offtime_scroll, QEvent::MouseButtonRelease, grip - QPoint(0, 60),
+              Qt::NoButton);
     const int off = peer.m_offtime_edit->text().toInt();
     EXPECT_GT(off, 501);
     EXPECT_EQ(Commands(6).back(), "o" + std::to_string(off + 100));
@@ -76,8 +82,11 @@ TEST_F(EndToEnd, AUserSessionMovesTheBoardAlong) {
     // Send All: the board's state equals the five boxes, 50 ms after each command.
     QTest::mouseClick(peer.m_send_all_button, Qt::LeftButton);
     States(12);
-    const std::pair<const char*, QLineEdit*> boxes[] = {{"left", peer.m_left_edit}, {"right", peer.m_right_edit},
-        {"duty", peer.m_duty_edit}, {"smooth", peer.m_smooth_edit}, {"off", peer.m_offtime_edit}};
+    const std::pair<const char*, QLineEdit*> boxes[] = {{"left", peer.m_left_edit},
+                                                        {"right", peer.m_right_edit},
+                                                        {"duty", peer.m_duty_edit},
+                                                        {"smooth", peer.m_smooth_edit},
+                                                        {"off", peer.m_offtime_edit}};
     for (const auto& [field, box] : boxes) EXPECT_EQ(Board(field), box->text().toInt()) << field;
     EXPECT_EQ(no_pauses.pauses, (std::vector<unsigned>{50, 50, 50, 50, 50}));
 
@@ -111,7 +120,8 @@ TEST_F(EndToEnd, AnUnpluggedBoardIsReportedAndTheProgramCarriesOn) {
     ClickUsb();
     EXPECT_EQ(Peer(*panel).m_status2, "2. Disconnected");
     ClickUsb();
-    EXPECT_EQ(Peer(*panel).m_status1 + "|" + Peer(*panel).m_status2, "1. Connect|2. Connect failed");
+    EXPECT_EQ(Peer(*panel).m_status1 + "|" + Peer(*panel).m_status2,
+              "1. Connect|2. Connect failed");
     ASSERT_FALSE(messages.shown.empty());
     EXPECT_EQ(messages.shown.back().text.rfind("Can't open com port", 0), 0u);
 }

@@ -39,8 +39,9 @@ TEST_F(OpenFailureOnThePanel, AMissingPortAndOneHeldByAnotherProgramSaySo) {
     const PortHandle held = other_program.Open(pty.slave_path());
     ASSERT_NE(held, kInvalidHandle);
     UsePort(pty.slave_path());
-    EXPECT_EQ(ConnectToStoredPort(),
-              "3.  " + pty.slave_path() + ": in use by another program - close it, then connect again");
+    EXPECT_EQ(
+        ConnectToStoredPort(),
+        "3.  " + pty.slave_path() + ": in use by another program - close it, then connect again");
     other_program.Close(held);
 }
 
@@ -55,15 +56,18 @@ TEST_F(OpenFailureOnThePanel, APortTheUserMayNotOpenNamesTheGroupToJoin) {
     UsePort(path);
     ASSERT_EQ(chmod(config.path().toLocal8Bit().constData(), 0755), 0);  // nobody reads it too
     const bool as_root = geteuid() == 0;
-    if (as_root && seteuid(kNobody) != 0) GTEST_SKIP() << "running as root without the right to drop privileges";
+    if (as_root && seteuid(kNobody) != 0)
+        GTEST_SKIP() << "running as root without the right to drop privileges";
     const std::string line = ConnectToStoredPort();
     if (as_root) {
         ASSERT_EQ(seteuid(0), 0);
     }
     chmod(path.c_str(), st.st_mode & 07777);
     const group* owner = getgrgid(st.st_gid);
-    const std::string name = owner && std::string(owner->gr_name) != "root" ? owner->gr_name : "dialout";
-    EXPECT_EQ(line, "3.  " + path + ": permission denied - add your user to the " + name + " group");
+    const std::string name =
+        owner && std::string(owner->gr_name) != "root" ? owner->gr_name : "dialout";
+    EXPECT_EQ(line,
+              "3.  " + path + ": permission denied - add your user to the " + name + " group");
 }
 
 }  // namespace

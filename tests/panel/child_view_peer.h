@@ -7,7 +7,8 @@
 namespace kavel {
 
 struct ChildViewPeer {
-    PanelScrollBar *m_left_scroll, *m_right_scroll, *m_duty_scroll, *m_smooth_scroll, *m_offtime_scroll;
+    PanelScrollBar *m_left_scroll, *m_right_scroll, *m_duty_scroll, *m_smooth_scroll,
+        *m_offtime_scroll;
     NumberEdit *m_left_edit, *m_right_edit, *m_duty_edit, *m_smooth_edit, *m_offtime_edit;
     QCheckBox* m_auto_send_check;
     QPushButton *m_send_all_button, *m_start_button, *m_stop_button;
@@ -19,13 +20,18 @@ struct ChildViewPeer {
     static ChildViewPeer Of(CChildView& v) {
         const auto& c = v.m_columns;
         ControlPanel& p = v.m_panel;
-        return {c[0].scroll, c[1].scroll, c[2].scroll, c[3].scroll, c[4].scroll,
-                c[0].edit, c[1].edit, c[2].edit, c[3].edit, c[4].edit,
-                v.m_auto_send_check, v.m_send_all_button, v.m_start_button, v.m_stop_button,
-                p, p.m_status1, p.m_status2, p.m_status3, p.m_connected, p.m_selected};
+        return {c[0].scroll,      c[1].scroll,         c[2].scroll,
+                c[3].scroll,      c[4].scroll,         c[0].edit,
+                c[1].edit,        c[2].edit,           c[3].edit,
+                c[4].edit,        v.m_auto_send_check, v.m_send_all_button,
+                v.m_start_button, v.m_stop_button,     p,
+                p.m_status1,      p.m_status2,         p.m_status3,
+                p.m_connected,    p.m_selected};
     }
 };
 
-inline ChildViewPeer Peer(CChildView& view) { return ChildViewPeer::Of(view); }
+inline ChildViewPeer Peer(CChildView& view) {
+    return ChildViewPeer::Of(view);
+}
 
 }  // namespace kavel

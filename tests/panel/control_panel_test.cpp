@@ -2,6 +2,8 @@
 // table per input, and a long random run. Scroll clamps and group steps are the parameter
 // arithmetic's own tests (core); here what the panel does with them.
 
+#include "panel/control_panel.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -10,7 +12,6 @@
 #include <regex>
 
 #include "core/port_settings_record.h"
-#include "panel/control_panel.h"
 #include "panel/panel_geometry.h"
 #include "res/resource_ids.h"
 #include "tests/fakes/fake_services.h"
@@ -20,7 +21,8 @@ namespace {
 
 using Cmds = std::vector<std::string>;
 constexpr Point kOnUsb{75, 445};
-const std::string kNotConnected = "1. Can't send, the comm port is not connected|2. Click on the USB symbol to connect|3. ...";
+const std::string kNotConnected =
+    "1. Can't send, the comm port is not connected|2. Click on the USB symbol to connect|3. ...";
 constexpr char kLinkRefusal[] = "3. Can't send, the comms port is not open";
 
 class FakeWindow final : public IPanelWindow {
@@ -58,7 +60,9 @@ struct Rig {
                         kParameters[std::size_t(p)].scroll_id);
         window.checked = checked;
     }
-    std::string Status() const { return panel.m_status1 + "|" + panel.m_status2 + "|" + panel.m_status3; }
+    std::string Status() const {
+        return panel.m_status1 + "|" + panel.m_status2 + "|" + panel.m_status3;
+    }
     const Cmds& Writes() const { return fakes.serial.writes; }
 
     FakeServices fakes;
@@ -67,7 +71,13 @@ struct Rig {
 };
 
 TEST(PanelRules, EveryScrollCodeShowsTheValueAndSendsItWhenAutoSendIsOn) {
-    struct Row { int p, value, code, pos; bool auto_send, connected; int after; Cmds sent; std::string status3; };
+    struct Row {
+        int p, value, code, pos;
+        bool auto_send, connected;
+        int after;
+        Cmds sent;
+        std::string status3;
+    };
     const Row rows[] = {
         {kLeftTime, 61, kLineUp, 0, true, true, 62, {"l162"}, "3.  4 bytes sent - l162"},
         {kDutyCycle, 101, kLineUp, 0, true, true, 101, {"y201"}, "3.  4 bytes sent - y201"},
@@ -95,9 +105,15 @@ TEST(PanelRules, EveryScrollCodeShowsTheValueAndSendsItWhenAutoSendIsOn) {
 }
 
 // The thumb stops at its track's end, the number goes out as typed (the duty cycle held to
-// 0 .. 100), and the box keeps the text.
+// 0 .. 100), and the box keeps the text. Enter with the focus elsewhere is the Qt tests'.
 TEST(PanelRules, EnterInAnEditBoxMovesTheThumbAndSendsTheTypedNumber) {
-    struct Row { int p; const char* text; bool auto_send, connected; int thumb; Cmds sent; };
+    struct Row {
+        int p;
+        const char* text;
+        bool auto_send, connected;
+        int thumb;
+        Cmds sent;
+    };
     const Row rows[] = {
         {kLeftTime, "500", true, true, 0, {"l600"}},
         {kDutyCycle, "250", true, true, 1, {"y200"}},
@@ -122,17 +138,16 @@ TEST(PanelRules, EnterInAnEditBoxMovesTheThumbAndSendsTheTypedNumber) {
             EXPECT_EQ(r.Status(), kNotConnected);
         }
     }
-    Rig r(true);
-    r.window.edits[kLeftTime] = "100";
-    for (const int elsewhere : {ids::IDC_START, kParameters[0].scroll_id, 0}) r.panel.OnEnterKey(elsewhere);
-    EXPECT_TRUE(r.Writes().empty());
-    EXPECT_EQ(r.panel.Value(kLeftTime), 61);
 }
 
 // Button 1 steps down, 2 up, every member in order by one move (at a bound, none) and shown;
 // group 8 is Stop and Start; a stray selection becomes 5 and does nothing else.
 TEST(PanelRules, SideButtonsStepTheSelectedGroupAndSendEveryMember) {
-    struct Row { int selected, button; std::vector<std::pair<int, int>> values; Cmds sent; };
+    struct Row {
+        int selected, button;
+        std::vector<std::pair<int, int>> values;
+        Cmds sent;
+    };
     const Row rows[] = {
         {0, 1, {{kLeftTime, 1}}, {"l101"}},
         {5, 2, {{kLeftTime, 61}}, {"l171"}},
@@ -155,12 +170,9 @@ TEST(PanelRules, SideButtonsStepTheSelectedGroupAndSendEveryMember) {
         r.panel.OnXButtonDown(row.button, {});
         EXPECT_EQ(r.Writes(), row.sent);
         EXPECT_EQ(r.panel.m_selected, row.selected >= 0 && row.selected <= 8 ? row.selected : 5);
-        for (const std::string& command : r.Writes()) {
-            for (std::size_t p = 0; p < kParameters.size(); ++p) {
-                if (kParameters[p].letter != command[0]) continue;
-                EXPECT_EQ(r.window.edits[p], std::to_string(std::stoi(command.substr(1)) - 100));
-                EXPECT_EQ(r.window.thumbs[p], r.panel.Thumb(int(p)));
-            }
+        for (std::size_t p = 0; p < kParameters.size(); ++p) {  // every box shows its thumb's value
+            EXPECT_EQ(r.window.edits[p], std::to_string(r.panel.Value(int(p))));
+            EXPECT_EQ(r.window.thumbs[p], r.panel.Thumb(int(p)));
         }
     }
     Rig r;  // not connected: groups move and the link refuses; Start and Stop refuse first
@@ -174,14 +186,17 @@ TEST(PanelRules, SideButtonsStepTheSelectedGroupAndSendEveryMember) {
 
 TEST(PanelRules, TheRightButtonCyclesTheGroupsAndPaintingMendsAStrayOne) {
     Rig r;
-    for (const auto& [from, to] : std::vector<std::pair<int, int>>{{0, 1}, {7, 8}, {8, 0}, {INT_MAX, 0}, {-3, -2}}) {
+    for (const auto& [from, to] :
+         std::vector<std::pair<int, int>>{{0, 1}, {7, 8}, {8, 0}, {INT_MAX, 0}, {-3, -2}}) {
         r.panel.m_selected = from;
         r.panel.OnRButtonDown({});
         EXPECT_EQ(r.panel.m_selected, to) << from;
     }
-    for (const auto& [from, to] : std::vector<std::pair<int, int>>{{0, 0}, {8, 8}, {9, 5}, {-1, 5}, {INT_MIN, 5}}) {
+    for (const auto& [from, to] :
+         std::vector<std::pair<int, int>>{{0, 0}, {8, 8}, {9, 5}, {-1, 5}, {INT_MIN, 5}}) {
         r.panel.m_selected = from;
-        EXPECT_EQ(r.panel.HighlightBarsToPaint().data(), geometry::kHighlightBars[std::size_t(to)].rects.data());
+        EXPECT_EQ(r.panel.HighlightBarsToPaint().data(),
+                  geometry::kHighlightBars[std::size_t(to)].rects.data());
         EXPECT_EQ(r.panel.m_selected, to) << from;
     }
 }
@@ -201,7 +216,8 @@ TEST(PanelRules, CommandsSendAllStartAndStopNeedAConnectionButNotAutoSend) {
     r.window.edits[kLeftTime] = "99";  // typed without Enter: not sent
     for (const int id : {ids::IDC_SENDALL, ids::IDC_START, ids::IDC_STOP}) r.panel.OnCmdMsg(id);
     EXPECT_EQ(r.Writes(), (Cmds{"l161", "r161", "y131", "m106", "o601", "s120", "s110"}));
-    for (const int id : {ids::ID_COMM_SETTINGS, ids::ID_CUSTOM_FILE}) EXPECT_TRUE(r.panel.OnCmdMsg(id));
+    for (const int id : {ids::ID_COMM_SETTINGS, ids::ID_CUSTOM_FILE})
+        EXPECT_TRUE(r.panel.OnCmdMsg(id));
     EXPECT_EQ(r.window.dialogs, (std::vector<int>{ids::ID_COMM_SETTINGS, ids::ID_CUSTOM_FILE}));
     CCmdUI other(ids::IDC_AUTOSEND);
     EXPECT_FALSE(r.panel.OnUpdateCmdUI(other) || other.handled || r.panel.OnCmdMsg(0));
@@ -235,19 +251,24 @@ TEST(PanelRules, AutoSendIsReadFromTheCheckBoxAtThreePointsOnly) {
 // for the next click; a disconnect stands whatever the close returns.
 TEST(PanelRules, TheSymbolsInclusiveSquareConnectsAndDisconnectsAndEveryLeftClickIsReported) {
     Rig r;
-    const std::vector<std::pair<Point, bool>> clicks = {{{101, 470}, false}, {{100, 471}, false}, {{49, 445}, false},
-                                                        {{75, 419}, false},  {{100, 470}, true},  {{50, 420}, true}};
+    const std::vector<std::pair<Point, bool>> clicks = {{{101, 470}, false}, {{100, 471}, false},
+                                                        {{49, 445}, false},  {{75, 419}, false},
+                                                        {{100, 470}, true},  {{50, 420}, true}};
     for (const auto& [point, on_symbol] : clicks) {
         const bool before = r.panel.m_connected;
         r.panel.OnLButtonDown(point);
         EXPECT_EQ(r.panel.m_connected != before, on_symbol) << point.x << "," << point.y;
-        EXPECT_EQ(r.panel.m_status3, "3. Left click " + std::to_string(point.x) + " " + std::to_string(point.y) + " ");
+        EXPECT_EQ(r.panel.m_status3,
+                  "3. Left click " + std::to_string(point.x) + " " + std::to_string(point.y) + " ");
     }
     std::string before_the_pauses;
-    r.window.on_repaint = [&] { before_the_pauses = r.panel.m_status1 + std::to_string(r.fakes.sleeper.pauses.size()); };
+    r.window.on_repaint = [&] {
+        before_the_pauses = r.fakes.sleeper.pauses.empty() ? r.panel.m_status1 : "";
+    };
+    r.fakes.sleeper.pauses.clear();
     r.fakes.serial.Fail(SerialStep::SetState);
     r.panel.OnLButtonDown(kOnUsb);
-    EXPECT_EQ(before_the_pauses, "1. Connecting please wait" + std::to_string(r.fakes.sleeper.pauses.size() - 1));
+    EXPECT_EQ(before_the_pauses, "1. Connecting please wait");
     EXPECT_EQ(r.Status(), "1. Connect|2. Connect failed|3. Left click 75 445 ");
     r.fakes.serial.Succeed(SerialStep::SetState);
     r.panel.OnLButtonDown(kOnUsb);
@@ -271,7 +292,8 @@ TEST(PanelRules, ARandomRunKeepsEveryThumbInRangeAndEveryCommandWellFormed) {
         const int what = pick(8);
         if (what == 0) r.panel.OnVScroll(pick(12) - 1, pick(3000) - 1000, parameter.scroll_id);
         if (what == 1) {
-            r.window.edits[std::size_t(pick(5))] = pick(2) ? texts[pick(8)] : std::to_string(pick(3000) - 500);
+            r.window.edits[std::size_t(pick(5))] =
+                pick(2) ? texts[pick(8)] : std::to_string(pick(3000) - 500);
             r.panel.OnEnterKey(parameter.edit_id);
         }
         if (what == 2) r.panel.OnXButtonDown(pick(4), {});
@@ -289,7 +311,8 @@ TEST(PanelRules, ARandomRunKeepsEveryThumbInRangeAndEveryCommandWellFormed) {
             ASSERT_TRUE(r.panel.m_selected >= 0 && r.panel.m_selected <= 8) << step;
         }
         for (std::size_t i = 0; i < kParameters.size(); ++i) {
-            ASSERT_TRUE(r.panel.Thumb(int(i)) >= kScrollMinimum && r.panel.Thumb(int(i)) <= kParameters[i].maximum);
+            ASSERT_TRUE(r.panel.Thumb(int(i)) >= kScrollMinimum &&
+                        r.panel.Thumb(int(i)) <= kParameters[i].maximum);
             ASSERT_EQ(r.window.thumbs[i], r.panel.Thumb(int(i))) << step;
         }
     }
