@@ -17,10 +17,11 @@ struct Parameter {
     int scroll_id;
     int edit_id;
     char letter;
-    int maximum;  // scroll range is 0 .. maximum
+    int maximum;  // scroll range is kScrollMinimum .. maximum
     int initial_position;
 };
 
+inline constexpr int kScrollMinimum = 0;
 inline constexpr int kSendOffset = 100;
 
 inline constexpr std::array<Parameter, 5> kParameters = {{

@@ -1,14 +1,25 @@
 #pragma once
 // Colours the control panel paints with, and the two fonts of its labels and status lines.
 
-#include <QColor>
+#include <cstdint>
+
+namespace kavel {
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    constexpr bool operator==(const Rgb&) const = default;
+};
+
+}  // namespace kavel
 
 namespace kavel::colours {
 
-inline constexpr QColor kLabelBackground(0, 252, 234);
-inline constexpr QColor kStatusBackground(187, 240, 238);
-inline constexpr QColor kText(0, 47, 53);  // labels and status lines
-inline constexpr QColor kHighlight(0, 0, 255);
+inline constexpr Rgb kLabelBackground{0, 252, 234};
+inline constexpr Rgb kStatusBackground{187, 240, 238};
+inline constexpr Rgb kText{0, 47, 53};  // labels and status lines
+inline constexpr Rgb kHighlight{0, 0, 255};
 
 }  // namespace kavel::colours
 

@@ -1,6 +1,6 @@
 #pragma once
-// Texts the control panel shows: status lines, control captions, its one message box, and the
-// names of its pictures. The column labels live with the parameter table (core/parameters.h).
+// Texts the control panel shows: status lines, control captions and its one message box. The
+// column labels live with the parameter table (core/parameters.h).
 
 namespace kavel::panel_texts {
 
@@ -38,9 +38,5 @@ inline constexpr char kPageUp[] = "Page up";
 inline constexpr char kPageDown[] = "Page down";
 inline constexpr char kScrollUp[] = "Scroll up";
 inline constexpr char kScrollDown[] = "Scroll down";
-
-// The USB symbol's pictures (res/panel.qrc).
-inline constexpr char kUsbConnectedImage[] = ":/images/usb_connected.png";
-inline constexpr char kUsbDisconnectedImage[] = ":/images/usb_disconnected.png";
 
 }  // namespace kavel::panel_texts

@@ -8,7 +8,7 @@ namespace {
 // Plain ASCII tests; the <ctype.h> ones would pull in the locale on the host.
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool StartsCommand(char c) { return IsLetter(c) || c == '?'; }
+bool StartsCommand(char c) { return IsLetter(c) || c == kQueryLetter; }
 
 const uint32_t kMaxPositive = 2147483647UL;
 const uint32_t kMaxNegative = 2147483648UL;
@@ -69,9 +69,14 @@ void CommandReader::Poll(uint32_t now_us, ReaderEvents& out) {
     if (state_ != kIdle && now_us - last_byte_us_ >= kIdleEndMicros) Finish(out);
 }
 
+void CommandReader::End(ReaderEvents& out) {
+    out.count = 0;
+    Finish(out);
+}
+
 void CommandReader::Start(char c, ReaderEvents& out) {
-    if (c == '?') {
-        Emit(out, ReaderEvent::kQuery, '?', 0);
+    if (c == kQueryLetter) {
+        Emit(out, ReaderEvent::kQuery, kQueryLetter, 0);
         state_ = kIdle;
         return;
     }
@@ -83,12 +88,27 @@ void CommandReader::Start(char c, ReaderEvents& out) {
 }
 
 void CommandReader::Finish(ReaderEvents& out) {
-    if (state_ == kDigits && !overflow_) {
-        const int32_t value =
-            negative_ ? static_cast<int32_t>(0U - magnitude_) : static_cast<int32_t>(magnitude_);
-        Emit(out, ReaderEvent::kCommand, letter_, value);
-    } else if (state_ != kIdle) {
-        Emit(out, ReaderEvent::kSkipped, letter_, 0);
+    switch (state_) {
+        case kIdle:
+            return;
+        case kStray:
+            Emit(out, ReaderEvent::kStrayBytes, 0, 0);
+            break;
+        case kLetter:
+            Emit(out, ReaderEvent::kMissingNumber, letter_, 0);
+            break;
+        case kMinus:
+            Emit(out, ReaderEvent::kLoneMinus, letter_, 0);
+            break;
+        case kDigits:
+            if (overflow_) {
+                Emit(out, ReaderEvent::kOverflow, letter_, 0);
+            } else {
+                Emit(out, ReaderEvent::kCommand, letter_,
+                     negative_ ? static_cast<int32_t>(0U - magnitude_)
+                               : static_cast<int32_t>(magnitude_));
+            }
+            break;
     }
     state_ = kIdle;
 }

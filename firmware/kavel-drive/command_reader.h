@@ -4,16 +4,18 @@
 // that is not a digit (that byte is used up), or when the line has been quiet for
 // kIdleEndMicros. '?' stands alone. A letter without digits, a lone '-', a number that does
 // not fit 32 bits and bytes outside any command come out as skipped, never as a command.
-// Plain C++ without the Arduino core, so it also builds and is tested on the host.
+// Plain C++ without the Arduino core, so it also builds for the host, where kavel-board reads
+// the line with it.
 
 #include <stdint.h>
 
 namespace drive {
 
 struct ReaderEvent {
-    enum Kind : uint8_t { kCommand, kQuery, kSkipped };
+    // A command, a query, or input that is skipped, by why.
+    enum Kind : uint8_t { kCommand, kQuery, kMissingNumber, kLoneMinus, kOverflow, kStrayBytes };
     Kind kind;
-    char letter;    // kCommand only
+    char letter;    // the command's letter; '?' for a query, 0 for stray bytes
     int32_t value;  // kCommand only: the number as sent
 };
 
@@ -27,11 +29,16 @@ class CommandReader {
 public:
     CommandReader();
 
-    // One byte read at now_us (micros()).
+    // One byte read at now_us (micros()). Afterwards Pending() tells whether the byte began
+    // or went on with a command (or a run of stray bytes): the events, if any, are of what
+    // came before it.
     void Feed(char c, uint32_t now_us, ReaderEvents& out);
 
     // Ends a pending command once the line has been quiet long enough.
     void Poll(uint32_t now_us, ReaderEvents& out);
+
+    // Ends a pending command now.
+    void End(ReaderEvents& out);
 
     bool Pending() const { return state_ != kIdle; }
 

@@ -4,13 +4,23 @@
 
 #include <stdint.h>
 
+#include "flash.h"
+
 namespace drive {
 
-// Arduino Uno pin numbers. Pin 6 is OC0A: timer 0 runs in fast PWM mode (about 977 Hz), set
-// up by the Arduino core for millis(), so analogWrite() on it needs no timer of its own.
+// Arduino pin numbers. The drive's power, ramped at the start of every movement, is a PWM
+// output of timer 0, which the Arduino core runs in fast PWM mode (976.6 Hz at 16 MHz) for
+// millis() on every board: analogWrite() needs no timer of its own and the frequency is the
+// same everywhere. Which pin that is depends on the chip.
 const uint8_t kLeftPin = 7;   // high while moving left
 const uint8_t kRightPin = 8;  // high while moving right
-const uint8_t kPwmPin = 6;    // the drive's power, ramped at the start of every movement
+#if defined(__AVR_ATmega2560__) || defined(__AVR_ATmega1280__)
+const uint8_t kPwmPin = 4;   // Mega: OC0B (pin 13, OC0A, also drives the board's LED)
+#elif defined(__AVR_ATmega32U4__)
+const uint8_t kPwmPin = 11;  // Leonardo, Micro: OC0A (pin 6 is timer 4 there)
+#else
+const uint8_t kPwmPin = 6;   // Uno, Nano (ATmega328P): OC0A
+#endif
 
 const uint32_t kBaud = 115200;  // the program's default; 8 data bits, no parity, 1 stop bit
 
@@ -20,14 +30,27 @@ const uint32_t kBaud = 115200;  // the program's default; 8 data bits, no parity
 // that splits a write into packets, and is also the reaction time to a burst's last command.
 const uint32_t kIdleEndMicros = 10000;
 
+// Dead time: at every change of direction, and before a movement that follows a Stop, the
+// power is off and both direction pins are low for at least this long, also when the off
+// time is 0. A full-bridge driver such as the VNH2SP30, driven as here by two direction
+// inputs and a PWM input, takes up to 1.8 ms to change its operating mode; 2 ms covers that
+// and two periods of the PWM.
+const uint32_t kDeadTimeMicros = 2000;
+// A pause is timed from the pass of the loop that begins it, and the outputs go off a little
+// later in that pass (two analogWrite and two digitalWrite calls, well under 100 us); the
+// shortest pause is that much longer, so that the pins see the whole dead time.
+const uint32_t kShortestPauseMicros = kDeadTimeMicros + 100;
+
 // The answer to '?' goes out a few bytes per pass of the loop, so that a pass stays well
 // under one byte time (each write into the transmit buffer takes a few microseconds).
 const uint8_t kReplyBytesPerPass = 4;
 
 // Every number on the wire is the value plus this.
 const int32_t kValueOffset = 100;
+const char kStartStopLetter = 's';
 const int32_t kStartNumber = 120;  // s120: start
 const int32_t kStopNumber = 110;   // s110: stop
+const char kQueryLetter = '?';     // alone, without a number: the help and the values
 
 enum Setting : uint8_t { kLeft = 0, kRight, kDuty, kSmooth, kOff, kSettingCount };
 
@@ -40,16 +63,22 @@ struct SettingInfo {
 const uint32_t kTenthSecond = 100000;
 const uint32_t kMillisecond = 1000;
 
-// Left, right and smooth start are tenths of a second (0 to 10 s); the off time is
-// milliseconds (0 to 10 s, so the program's whole off time range fits); the duty cycle is a
-// percentage.
-const SettingInfo kSettings[kSettingCount] = {
-    {'l', 100, kTenthSecond},
-    {'r', 100, kTenthSecond},
-    {'y', 100, 0},
-    {'m', 100, kTenthSecond},
-    {'o', 10000, kMillisecond},
-};
+// The table of the values: letter, range and unit. Left, right and smooth start are tenths of
+// a second (0 to 10 s); the off time is milliseconds (0 to 10 s, so the program's whole off
+// time range fits); the duty cycle is a percentage. Kept in flash, one copy for the whole
+// sketch, and read a row at a time.
+inline SettingInfo Info(Setting setting) {
+    static const SettingInfo kTable[kSettingCount] PROGMEM = {
+        {'l', 100, kTenthSecond},
+        {'r', 100, kTenthSecond},
+        {'y', 100, 0},
+        {'m', 100, kTenthSecond},
+        {'o', 10000, kMillisecond},
+    };
+    SettingInfo info;
+    memcpy_P(&info, &kTable[setting], sizeof info);
+    return info;
+}
 
 const uint8_t kPwmFull = 255;  // analogWrite's full scale
 

@@ -3,39 +3,53 @@
 namespace drive {
 
 DriveCycle::DriveCycle()
-    : running_(false), phase_(kLeftMove), phase_start_us_(0), ramp_known_(false),
-      ramp_version_(0), ramp_duty_(0), ramp_q_(0), ramp_r_(0) {}
+    : running_(false), phase_(kLeftMove), phase_start_us_(0), stop_recent_(false),
+      stopped_us_(0), ramp_known_(false), ramp_version_(0), ramp_duty_(0), ramp_q_(0),
+      ramp_r_(0) {}
 
 uint32_t DriveCycle::Length(const DriveSettings& settings, Phase phase) {
     switch (phase) {
         case kLeftMove: return settings.Micros(kLeft);
         case kRightMove: return settings.Micros(kRight);
-        default: return settings.Micros(kOff);
+        case kStartPause: return kShortestPauseMicros;
+        default: {
+            const uint32_t off = settings.Micros(kOff);
+            return off > kShortestPauseMicros ? off : kShortestPauseMicros;
+        }
     }
+}
+
+DriveCycle::Phase DriveCycle::Next(Phase phase) {
+    return phase == kStartPause ? kLeftMove : static_cast<Phase>((phase + 1) % kPhaseCount);
 }
 
 DriveOutputs DriveCycle::Update(const DriveSettings& settings, uint32_t now_us) {
     DriveOutputs off = {false, false, 0};
     if (!settings.running()) {
-        running_ = false;
+        if (running_) {
+            running_ = false;
+            stop_recent_ = true;
+            stopped_us_ = now_us;
+        }
+        // Forgotten once over, so that a Stop long ago never counts again after micros() wraps.
+        if (stop_recent_ && now_us - stopped_us_ >= kShortestPauseMicros) stop_recent_ = false;
         return off;
     }
     if (!running_) {
         running_ = true;
-        phase_ = kLeftMove;
-        phase_start_us_ = now_us;
+        phase_ = stop_recent_ ? kStartPause : kLeftMove;
+        phase_start_us_ = stop_recent_ ? stopped_us_ : now_us;
         ramp_known_ = false;
     }
-    // Past the phases that are over; at most one round, so all-zero lengths cannot spin.
+    // Past the phases that are over. A pause is never shorter than the dead time, so this
+    // stops at the next pause at the latest.
     for (uint8_t step = 0; step < kPhaseCount; ++step) {
         if (now_us - phase_start_us_ < Length(settings, phase_)) break;
-        phase_ = static_cast<Phase>((phase_ + 1) % kPhaseCount);
+        phase_ = Next(phase_);
         phase_start_us_ = now_us;
         ramp_known_ = false;
     }
-    const uint32_t length = Length(settings, phase_);
-    const bool moving = (phase_ == kLeftMove || phase_ == kRightMove) && length > 0;
-    if (!moving) return off;
+    if (phase_ != kLeftMove && phase_ != kRightMove) return off;
 
     DriveOutputs out = {phase_ == kLeftMove, phase_ == kRightMove, settings.PwmTarget()};
     const uint32_t elapsed = now_us - phase_start_us_;

@@ -24,22 +24,29 @@ DriveSettings::DriveSettings()
     }
 }
 
+bool DriveSettings::Find(char letter, Setting& setting) {
+    for (uint8_t i = 0; i < kSettingCount; ++i) {
+        if (Info(static_cast<Setting>(i)).letter != letter) continue;
+        setting = static_cast<Setting>(i);
+        return true;
+    }
+    return false;
+}
+
 DriveSettings::Result DriveSettings::Apply(char letter, int32_t number) {
-    if (letter == 's') {
+    if (letter == kStartStopLetter) {
         if (number != kStartNumber && number != kStopNumber) return kBadStartValue;
         running_ = number == kStartNumber;
         ++version_;
         return kApplied;
     }
-    for (uint8_t i = 0; i < kSettingCount; ++i) {
-        if (kSettings[i].letter != letter) continue;
-        sent_[i] = number;
-        values_[i] = ClampedValue(number, kSettings[i].maximum);
-        Derive(static_cast<Setting>(i));
-        ++version_;
-        return kApplied;
-    }
-    return kUnknownLetter;
+    Setting setting;
+    if (!Find(letter, setting)) return kUnknownLetter;
+    sent_[setting] = number;
+    values_[setting] = ClampedValue(number, Info(setting).maximum);
+    Derive(setting);
+    ++version_;
+    return kApplied;
 }
 
 bool DriveSettings::Clamped(Setting setting) const {
@@ -47,7 +54,7 @@ bool DriveSettings::Clamped(Setting setting) const {
 }
 
 void DriveSettings::Derive(Setting setting) {
-    micros_[setting] = values_[setting] * kSettings[setting].micros_per_unit;
+    micros_[setting] = values_[setting] * Info(setting).micros_per_unit;
     if (setting == kDuty) {
         // Rounded: 50 % is 128, 100 % is 255.
         pwm_target_ = static_cast<uint8_t>((values_[kDuty] * static_cast<uint16_t>(kPwmFull) + 50) / 100);

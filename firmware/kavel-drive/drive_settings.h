@@ -14,6 +14,9 @@ public:
 
     DriveSettings();
 
+    // The value a letter sets; false for any other letter.
+    static bool Find(char letter, Setting& setting);
+
     // Applies one command; number is as sent (value + 100).
     Result Apply(char letter, int32_t number);
 

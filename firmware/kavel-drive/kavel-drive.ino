@@ -1,4 +1,5 @@
-// kavel-drive: the board's side of Kavel, for an Arduino Uno (ATmega328P, 16 MHz).
+// kavel-drive: the board's side of Kavel, for an Arduino Uno (ATmega328P, 16 MHz); it also
+// builds for the Nano, the Mega 2560 and the Leonardo (drive_config.h picks their PWM pin).
 //
 // Reads the commands Kavel writes at 115200 8N1 (a letter and the value plus 100, nothing
 // between commands), keeps the five values and, while started, drives left, pauses, drives
@@ -35,7 +36,7 @@ static void Handle(const drive::ReaderEvents& events) {
             case drive::ReaderEvent::kQuery:
                 reply_wanted = true;
                 break;
-            case drive::ReaderEvent::kSkipped:
+            default:  // input that is no command
                 settings.CountSkipped();
                 break;
         }
@@ -53,7 +54,8 @@ static void PowerOff() {
 
 static void Show(const drive::DriveOutputs& outputs) {
     if (outputs == shown) return;
-    // The power goes off while the direction changes and comes on after it: it never runs
+    // The cycle passes through a pause of at least the dead time between two movements; still,
+    // the power goes off before a direction pin does and comes on after: it never runs
     // without a direction, and left and right are never high together.
     const bool turning = outputs.left != shown.left || outputs.right != shown.right;
     uint8_t pwm = shown.pwm;
@@ -97,7 +99,7 @@ void setup() {
 }
 
 void loop() {
-    const uint32_t now = micros();  // once per pass: each call takes a few microseconds
+    const uint32_t now = micros();  // the bytes' time: each call takes a few microseconds
     drive::ReaderEvents events;
     while (Serial.available() > 0) {
         reader.Feed(static_cast<char>(Serial.read()), now, events);
@@ -105,6 +107,8 @@ void loop() {
     }
     reader.Poll(now, events);
     Handle(events);
-    Show(cycle.Update(settings, now));
+    // Read again: applying commands may have taken a while, and the outputs' times (the dead
+    // time among them) count from when they change.
+    Show(cycle.Update(settings, micros()));
     SendReply();
 }

@@ -1,59 +1,108 @@
 #include "reply_text.h"
 
-#ifdef __AVR__
-#include <avr/pgmspace.h>
-#else
-#define PROGMEM
-#define pgm_read_byte(address) (*(address))
-#define pgm_read_ptr(address) (*(address))
-#endif
+#include "flash.h"
 
 namespace drive {
 namespace {
 
-// Kept in flash: the Uno has 2 KiB of RAM.
-const char kHelp0[] PROGMEM = "kavel-drive: add 100 to each value, e.g. l162 for 62\r\n";
-const char kHelp1[] PROGMEM = "'s': Start, s110 no, s120 yes\r\n";
-const char kHelp2[] PROGMEM = "'y': Duty cycle 0 to 100 (percent)\r\n";
-const char kHelp3[] PROGMEM = "'l': Left movement time 0 to 100 (tenths of a second)\r\n";
-const char kHelp4[] PROGMEM = "'r': Right movement time 0 to 100 (tenths of a second)\r\n";
-const char kHelp5[] PROGMEM = "'m': Smooth start length 0 to 100 (tenths of a second)\r\n";
-const char kHelp6[] PROGMEM = "'o': Off time between pulses 0 to 10000 (milliseconds)\r\n";
-const char kHelp7[] PROGMEM = "'?': Info - this info; values outside a range are clamped\r\n";
-const char* const kHelp[] PROGMEM = {kHelp0, kHelp1, kHelp2, kHelp3,
-                                     kHelp4, kHelp5, kHelp6, kHelp7};
-const uint8_t kHelpCount = sizeof kHelp / sizeof kHelp[0];
+// Texts in flash: the Uno has 2 KiB of RAM. The letters, numbers and ranges in the help come
+// from drive_config.h.
+const char kIntro[] PROGMEM = "kavel-drive: add ";
+const char kIntroExample[] PROGMEM = " to each value, e.g. ";
+const char kIntroFor[] PROGMEM = " for ";
+const int32_t kExampleValue = 62;
+const char kStart[] PROGMEM = "Start, ";
+const char kStartNo[] PROGMEM = " no, ";
+const char kStartYes[] PROGMEM = " yes";
+const char kQuery[] PROGMEM = "Info - this info; values outside a range are clamped";
+const char kRangeFrom[] PROGMEM = " 0 to ";
 
-const char* const kNames[kSettingCount] = {"left", "right", "duty", "smooth", "off"};
-const uint8_t kStateLines = 2;  // running, skipped
+const char kTitleLeft[] PROGMEM = "Left movement time";
+const char kTitleRight[] PROGMEM = "Right movement time";
+const char kTitleDuty[] PROGMEM = "Duty cycle";
+const char kTitleSmooth[] PROGMEM = "Smooth start length";
+const char kTitleOff[] PROGMEM = "Off time between pulses";
+const char* const kTitles[kSettingCount] PROGMEM = {kTitleLeft, kTitleRight, kTitleDuty,
+                                                    kTitleSmooth, kTitleOff};
+const char kUnitPercent[] PROGMEM = " (percent)";
+const char kUnitTenths[] PROGMEM = " (tenths of a second)";
+const char kUnitMillis[] PROGMEM = " (milliseconds)";
 
-// Appends text at *at, never past end (which leaves room for the terminating zero).
-void Append(char*& at, const char* end, const char* text) {
-    while (*text != 0 && at < end) *at++ = *text++;
+const char kNameLeft[] PROGMEM = "left ";
+const char kNameRight[] PROGMEM = "right ";
+const char kNameDuty[] PROGMEM = "duty ";
+const char kNameSmooth[] PROGMEM = "smooth ";
+const char kNameOff[] PROGMEM = "off ";
+const char* const kNames[kSettingCount] PROGMEM = {kNameLeft, kNameRight, kNameDuty,
+                                                   kNameSmooth, kNameOff};
+const char kClamped[] PROGMEM = " (clamped: sent ";
+const char kClampedEnd[] PROGMEM = ")";
+const char kRunningYes[] PROGMEM = "running yes";
+const char kRunningNo[] PROGMEM = "running no";
+const char kSkipped[] PROGMEM = "skipped ";
+const char kLineEnd[] PROGMEM = "\r\n";
+
+// The help: its first two lines, one per value in this order, and the query's line.
+const uint8_t kHelpOrder[] PROGMEM = {kDuty, kLeft, kRight, kSmooth, kOff};
+const uint8_t kHelpValueCount = sizeof kHelpOrder / sizeof kHelpOrder[0];
+const uint8_t kHelpLines = 2 + kHelpValueCount + 1;
+const uint8_t kLineCount = kHelpLines + kSettingCount + 2;  // + running, skipped
+
+// Appends text from flash at *at, never past end (which leaves room for the terminating zero).
+void Append(char*& at, const char* end, const char* flash_text) {
+    for (char c = static_cast<char>(pgm_read_byte(flash_text)); c != 0 && at < end;
+         c = static_cast<char>(pgm_read_byte(++flash_text))) {
+        *at++ = c;
+    }
     *at = 0;
+}
+
+void AppendChar(char*& at, const char* end, char c) {
+    if (at < end) *at++ = c;
+    *at = 0;
+}
+
+// "'l': ", how the help names a command.
+void AppendLetter(char*& at, const char* end, char letter) {
+    AppendChar(at, end, '\'');
+    AppendChar(at, end, letter);
+    AppendChar(at, end, '\'');
+    AppendChar(at, end, ':');
+    AppendChar(at, end, ' ');
 }
 
 // Digits by subtracting powers of ten: the ATmega has no divider, and a 32-bit division per
 // digit would hold up the loop for tens of microseconds each.
 void AppendNumber(char*& at, const char* end, int32_t number) {
-    static const uint32_t kPowers[] = {1000000000UL, 100000000UL, 10000000UL, 1000000UL,
+    static const uint32_t kPowers[] PROGMEM = {1000000000UL, 100000000UL, 10000000UL, 1000000UL,
                                        100000UL,    10000UL,     1000UL,     100UL,
                                        10UL,        1UL};
     // Negated in unsigned arithmetic, so the lowest 32-bit value has a magnitude too.
     uint32_t magnitude = number < 0 ? 0U - static_cast<uint32_t>(number)
                                     : static_cast<uint32_t>(number);
-    if (number < 0 && at < end) *at++ = '-';
+    if (number < 0) AppendChar(at, end, '-');
     bool started = false;
     for (uint8_t i = 0; i < sizeof kPowers / sizeof kPowers[0]; ++i) {
         char digit = '0';
-        while (magnitude >= kPowers[i]) {
-            magnitude -= kPowers[i];
+        const uint32_t power = pgm_read_dword(&kPowers[i]);
+        while (magnitude >= power) {
+            magnitude -= power;
             ++digit;
         }
-        started = started || digit != '0' || kPowers[i] == 1;
-        if (started && at < end) *at++ = digit;
+        started = started || digit != '0' || power == 1;
+        if (started) AppendChar(at, end, digit);
     }
-    *at = 0;
+}
+
+// A command as sent: the letter and the number.
+void AppendCommand(char*& at, const char* end, char letter, int32_t number) {
+    AppendChar(at, end, letter);
+    AppendNumber(at, end, number);
+}
+
+const char* Unit(uint32_t micros_per_unit) {
+    if (micros_per_unit == 0) return kUnitPercent;
+    return micros_per_unit == kMillisecond ? kUnitMillis : kUnitTenths;
 }
 
 }  // namespace
@@ -68,28 +117,20 @@ void ReplyText::Begin(const DriveSettings& settings) {
 }
 
 char ReplyText::Next() {
-    const char c = Current();
+    const char c = line_[position_];
     ++position_;
     Settle();
     return c;
 }
 
-char ReplyText::Current() const {
-    if (line_index_ < kHelpCount) {
-        const char* line = static_cast<const char*>(pgm_read_ptr(&kHelp[line_index_]));
-        return static_cast<char>(pgm_read_byte(line + position_));
-    }
-    return line_[position_];
-}
-
 void ReplyText::Settle() {
     for (;;) {
-        if (line_index_ >= kHelpCount + kSettingCount + kStateLines) {
+        if (line_index_ >= kLineCount) {
             settings_ = 0;
             return;
         }
-        if (line_index_ >= kHelpCount && position_ == 0) MakeLine(line_index_ - kHelpCount);
-        if (Current() != 0) return;
+        if (position_ == 0) MakeLine(line_index_);
+        if (line_[position_] != 0) return;
         ++line_index_;
         position_ = 0;
     }
@@ -98,26 +139,54 @@ void ReplyText::Settle() {
 void ReplyText::MakeLine(uint8_t index) {
     char* at = line_;
     const char* end = line_ + sizeof line_ - 3;  // room for CR, LF and the zero
+    if (index == 0) {
+        Append(at, end, kIntro);
+        AppendNumber(at, end, kValueOffset);
+        Append(at, end, kIntroExample);
+        AppendCommand(at, end, Info(kLeft).letter, kExampleValue + kValueOffset);
+        Append(at, end, kIntroFor);
+        AppendNumber(at, end, kExampleValue);
+    } else if (index == 1) {
+        AppendLetter(at, end, kStartStopLetter);
+        Append(at, end, kStart);
+        AppendCommand(at, end, kStartStopLetter, kStopNumber);
+        Append(at, end, kStartNo);
+        AppendCommand(at, end, kStartStopLetter, kStartNumber);
+        Append(at, end, kStartYes);
+    } else if (index < kHelpLines - 1) {
+        const Setting setting = static_cast<Setting>(pgm_read_byte(&kHelpOrder[index - 2]));
+        const SettingInfo info = Info(setting);
+        AppendLetter(at, end, info.letter);
+        Append(at, end, static_cast<const char*>(pgm_read_ptr(&kTitles[setting])));
+        Append(at, end, kRangeFrom);
+        AppendNumber(at, end, info.maximum);
+        Append(at, end, Unit(info.micros_per_unit));
+    } else if (index == kHelpLines - 1) {
+        AppendLetter(at, end, kQueryLetter);
+        Append(at, end, kQuery);
+    } else {
+        MakeStateLine(at, end, index - kHelpLines);
+    }
+    Append(at, end + 2, kLineEnd);
+}
+
+void ReplyText::MakeStateLine(char*& at, const char* end, uint8_t index) {
     const DriveSettings& s = *settings_;
     if (index < kSettingCount) {
         const Setting setting = static_cast<Setting>(index);
-        Append(at, end, kNames[index]);
-        Append(at, end, " ");
+        Append(at, end, static_cast<const char*>(pgm_read_ptr(&kNames[index])));
         AppendNumber(at, end, s.Value(setting));
         if (s.Clamped(setting)) {
-            Append(at, end, " (clamped: sent ");
-            const char letter[2] = {kSettings[index].letter, 0};
-            Append(at, end, letter);
-            AppendNumber(at, end, s.Sent(setting));
-            Append(at, end, ")");
+            Append(at, end, kClamped);
+            AppendCommand(at, end, Info(setting).letter, s.Sent(setting));
+            Append(at, end, kClampedEnd);
         }
     } else if (index == kSettingCount) {
-        Append(at, end, s.running() ? "running yes" : "running no");
-    } else if (index == kSettingCount + 1) {
-        Append(at, end, "skipped ");
+        Append(at, end, s.running() ? kRunningYes : kRunningNo);
+    } else {
+        Append(at, end, kSkipped);
         AppendNumber(at, end, s.skipped());
     }
-    Append(at, end + 2, "\r\n");
 }
 
 }  // namespace drive

@@ -5,22 +5,30 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "panel/qt/cell_height_font.h"
-#include "panel/qt/child_view.h"
 #include "panel/panel_colours.h"
 #include "panel/panel_geometry.h"
-#include "panel/panel_texts.h"
+#include "panel/qt/cell_height_font.h"
+#include "panel/qt/child_view.h"
+#include "panel/qt/plain_to_qt.h"
+#include "res/resource_ids.h"
 
 namespace kavel {
 namespace {
 
+// The USB symbol's pictures (res/panel.qrc) by resource id.
+QString UsbPicture(int bitmap_id) {
+    return bitmap_id == ids::IDB_USB_CONNECTED ? QStringLiteral(":/images/usb_connected.png")
+                                               : QStringLiteral(":/images/usb_disconnected.png");
+}
+
 // Text on a filled box of the background colour exactly as large as the text: its advance
 // width by the font's cell height, with the top-left corner at the point.
-void DrawOpaqueText(QPainter& dc, QPoint top_left, const QString& text, const QColor& background) {
+void DrawOpaqueText(QPainter& dc, Point top_left, const QString& text, Rgb background) {
     const QFontMetrics metrics = dc.fontMetrics();
-    dc.fillRect(QRect(top_left, QSize(metrics.horizontalAdvance(text), metrics.height())),
-                background);
-    dc.drawText(top_left + QPoint(0, metrics.ascent()), text);
+    const QPoint origin = ToQt(top_left);
+    dc.fillRect(QRect(origin, QSize(metrics.horizontalAdvance(text), metrics.height())),
+                ToQt(background));
+    dc.drawText(origin + QPoint(0, metrics.ascent()), text);
 }
 
 }  // namespace
@@ -48,7 +56,7 @@ void CChildView::OnPaint() {
 
 void CChildView::PaintLabels(QPainter& dc) const {
     dc.setFont(CellHeightFont(fonts::kLabelCellHeight));
-    dc.setPen(colours::kText);
+    dc.setPen(ToQt(colours::kText));
     for (std::size_t i = 0; i < kParameters.size(); ++i) {
         const std::string_view label = kParameters[i].label;
         DrawOpaqueText(dc, geometry::kLabelOrigins[i],
@@ -59,29 +67,24 @@ void CChildView::PaintLabels(QPainter& dc) const {
 
 void CChildView::PaintStatusLines(QPainter& dc) const {
     dc.setFont(CellHeightFont(fonts::kStatusCellHeight));
-    dc.setPen(colours::kText);
-    const std::array<const QString*, 3> lines = {&m_status1, &m_status2, &m_status3};
+    dc.setPen(ToQt(colours::kText));
+    const std::array<const std::string*, 3> lines = {&m_panel.m_status1, &m_panel.m_status2,
+                                                     &m_panel.m_status3};
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        DrawOpaqueText(dc, geometry::kStatusOrigins[i], *lines[i], colours::kStatusBackground);
+        DrawOpaqueText(dc, geometry::kStatusOrigins[i], QString::fromStdString(*lines[i]),
+                       colours::kStatusBackground);
     }
 }
 
 // The picture at its own size; nothing when it cannot be loaded.
 void CChildView::PaintUsbSymbol(QPainter& dc) const {
-    const QPixmap picture(QString::fromUtf8(m_connected ? panel_texts::kUsbConnectedImage
-                                                             : panel_texts::kUsbDisconnectedImage));
-    if (!picture.isNull()) dc.drawPixmap(geometry::kUsbOrigin, picture);
+    const QPixmap picture(UsbPicture(m_panel.UsbBitmap()));
+    if (!picture.isNull()) dc.drawPixmap(ToQt(geometry::kUsbOrigin), picture);
 }
 
-// A selection outside 0 .. 8 (negative ones included) becomes the default group first.
 void CChildView::PaintHighlight(QPainter& dc) {
-    if (static_cast<unsigned>(m_selected) >= static_cast<unsigned>(kGroupCount)) {
-        m_selected = kDefaultGroup;
-    }
-    const geometry::HighlightBars& bars =
-        geometry::kHighlightBars[static_cast<std::size_t>(m_selected)];
-    for (int i = 0; i < bars.count; ++i) {
-        dc.fillRect(bars.rects[static_cast<std::size_t>(i)], colours::kHighlight);
+    for (const Rect& bar : m_panel.HighlightBarsToPaint()) {
+        dc.fillRect(ToQt(bar), ToQt(colours::kHighlight));
     }
 }
 

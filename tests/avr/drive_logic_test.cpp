@@ -1,5 +1,6 @@
-// The sketch's plain C++ parts, built for the host: the reader against kavel-board's parser,
-// the values' ranges, the movement's phases and the answer to '?'.
+// The sketch's plain C++ parts, built for the host: the values' ranges and the movement's
+// phases. Its reader is tested with kavel-board's command stream (tests/board), its answer
+// to '?' on the simulated board.
 
 #include <gtest/gtest.h>
 
@@ -7,104 +8,41 @@
 #include <string>
 #include <vector>
 
-#include "firmware/kavel-drive/command_reader.h"
 #include "firmware/kavel-drive/drive_cycle.h"
 #include "firmware/kavel-drive/drive_settings.h"
-#include "firmware/kavel-drive/reply_text.h"
-#include "tools/kavel-board/command_parser.h"
 
 namespace drive {
 namespace {
 
-// Both parsers' events in one spelling: "l=162", "?" or "skip".
-std::string Word(const ReaderEvent& e) {
-    if (e.kind == ReaderEvent::kCommand) return std::string(1, e.letter) + "=" + std::to_string(e.value);
-    return e.kind == ReaderEvent::kQuery ? "?" : "skip";
-}
-std::string Word(const kavel::board::ParseEvent& e) {
-    using Kind = kavel::board::ParseEvent::Kind;
-    if (e.kind == Kind::kCommand) return std::string(1, e.letter) + "=" + std::to_string(e.value);
-    return e.kind == Kind::kQuery ? "?" : "skip";
-}
-
-void Append(std::vector<std::string>& words, const ReaderEvents& events) {
-    for (uint8_t i = 0; i < events.count; ++i) words.push_back(Word(events.items[i]));
-}
-
-// Random streams of commands, near-commands and noise, with quiet gaps between some bytes:
-// the sketch's reader must split them exactly as kavel-board does.
-TEST(CommandReader, SplitsEveryStreamAsKavelBoardDoes) {
-    std::mt19937 random(1212);
-    auto below = [&](unsigned n) { return static_cast<unsigned>(random() % n); };
-    const std::vector<std::string> pieces = {
-        "l", "r", "y", "m", "o", "s", "x", "?", "-", "0", "7", "162", "120", "110", " ", "\r\n",
-        ",", std::string(1, '\0'), "\xff", "2147483647", "2147483648", "-2147483648",
-        "-2147483649", "99999999999"};
-    for (int round = 0; round < 5000; ++round) {
-        kavel::board::CommandParser board;
-        CommandReader reader;
-        std::vector<std::string> expected;
-        std::vector<std::string> got;
-        ReaderEvents events;
-        uint32_t now = 0xFFFF0000u + below(0x20000);  // some rounds run across micros()' wrap
-        const unsigned count = 1 + below(30);
-        for (unsigned i = 0; i < count; ++i) {
-            if (below(6) == 0) {  // the line goes quiet
-                for (const auto& e : board.OnIdle()) expected.push_back(Word(e));
-                reader.Poll(now + kIdleEndMicros - 1, events);
-                ASSERT_EQ(events.count, 0);
-                now += kIdleEndMicros;
-                reader.Poll(now, events);
-                Append(got, events);
-            }
-            for (char c : pieces[below(static_cast<unsigned>(pieces.size()))]) {
-                for (const auto& e : board.Feed(std::string_view(&c, 1))) expected.push_back(Word(e));
-                now += 87;  // one byte time at 115200
-                reader.Feed(c, now, events);
-                Append(got, events);
-            }
-        }
-        for (const auto& e : board.OnIdle()) expected.push_back(Word(e));
-        reader.Poll(now + kIdleEndMicros, events);
-        Append(got, events);
-        ASSERT_EQ(got, expected) << "round " << round;
-        EXPECT_FALSE(reader.Pending());
-    }
-}
-
-struct ApplyCase {
-    char letter;
-    int32_t number;
-    DriveSettings::Result result;
-    uint16_t value;
-    bool clamped;
-};
-
+// Each value's both ends and just past them, from the board's table, and a few fixed rows.
 TEST(DriveSettings, ClampsEachValueToItsRange) {
-    const std::vector<ApplyCase> cases = {
-        {'l', 162, DriveSettings::kApplied, 62, false},
-        {'l', 100, DriveSettings::kApplied, 0, false},
-        {'l', 200, DriveSettings::kApplied, 100, false},
-        {'l', 251, DriveSettings::kApplied, 100, true},
-        {'r', 99, DriveSettings::kApplied, 0, true},
-        {'r', -2147483647 - 1, DriveSettings::kApplied, 0, true},
-        {'y', 2147483647, DriveSettings::kApplied, 100, true},
-        {'m', 106, DriveSettings::kApplied, 6, false},
-        {'o', 601, DriveSettings::kApplied, 501, false},
-        {'o', 10100, DriveSettings::kApplied, 10000, false},
-        {'o', 10101, DriveSettings::kApplied, 10000, true},
+    struct Row {
+        char letter;
+        int32_t number;
+        int32_t value;
+        bool clamped;
     };
-    for (const ApplyCase& c : cases) {
+    std::vector<Row> rows = {{'l', 162, 62, false},
+                             {'r', -2147483647 - 1, 0, true},
+                             {'y', 2147483647, 100, true},
+                             {'o', 601, 501, false}};
+    for (int i = 0; i < kSettingCount; ++i) {
+        const SettingInfo info = Info(Setting(i));
+        const int32_t top = info.maximum;
+        rows.push_back({info.letter, kValueOffset, 0, false});
+        rows.push_back({info.letter, kValueOffset - 1, 0, true});
+        rows.push_back({info.letter, kValueOffset + top, top, false});
+        rows.push_back({info.letter, kValueOffset + top + 1, top, true});
+    }
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(1, row.letter) + std::to_string(row.number));
         DriveSettings settings;
-        const Setting setting = c.letter == 'l'   ? kLeft
-                                : c.letter == 'r' ? kRight
-                                : c.letter == 'y' ? kDuty
-                                : c.letter == 'm' ? kSmooth
-                                                  : kOff;
-        EXPECT_EQ(settings.Apply(c.letter, c.number), c.result) << c.letter << c.number;
-        EXPECT_EQ(settings.Value(setting), c.value) << c.letter << c.number;
-        EXPECT_EQ(settings.Clamped(setting), c.clamped) << c.letter << c.number;
-        EXPECT_EQ(settings.Sent(setting), c.number);
+        Setting setting;
+        ASSERT_TRUE(DriveSettings::Find(row.letter, setting));
+        EXPECT_EQ(settings.Apply(row.letter, row.number), DriveSettings::kApplied);
+        EXPECT_EQ(settings.Value(setting), row.value);
+        EXPECT_EQ(settings.Clamped(setting), row.clamped);
+        EXPECT_EQ(settings.Sent(setting), row.number);
     }
 }
 
@@ -164,23 +102,40 @@ TEST(DriveCycle, RunsThePhasesWithTheirLengthsAndRamps) {
     EXPECT_EQ(cycle.Update(settings, t0 + 2700000), (DriveOutputs{true, false, 0}));
 }
 
-TEST(DriveCycle, LeavesOutZeroLengthPhases) {
+// Between two movements, and from a Stop to the next movement, everything is off for the dead
+// time at least, also with an off time of 0; a movement of length 0 is left out. Left and
+// right 0.1 s, off time 0, full duty at once; commands as they come, outputs at moments.
+TEST(DriveCycle, KeepsTheDeadTimeAndLeavesOutZeroLengthMovements) {
+    const uint32_t pause = kShortestPauseMicros;  // the dead time and a margin
+    const DriveOutputs off = {false, false, 0};
+    const DriveOutputs left = {true, false, 255};
+    const DriveOutputs right = {false, true, 255};
+    const struct {
+        uint32_t at;
+        const char* command;
+        DriveOutputs out;
+    } steps[] = {
+        {0, "s120", left},           {99999, "", left},
+        {100000, "", off},           {100000 + pause - 1, "", off},
+        {100000 + pause, "", right},  {200000 + pause, "", off},
+        {200000 + 2 * pause, "", left},
+        {250000, "s110", off},       {250500, "s120", off},  // within the dead time of the Stop
+        {250000 + pause - 1, "", off}, {250000 + pause, "", left},
+        {260000, "r100", left},      {350000 + pause, "", off},  // right 0: two pauses, no right
+        {350000 + 2 * pause, "", off}, {350000 + 3 * pause - 1, "", off},
+        {350000 + 3 * pause, "", left},
+        {400000, "l100", off},       {900000, "", off},  // nothing left to run
+    };
     DriveSettings settings;
-    settings.Apply('y', 200);
-    settings.Apply('s', 120);
+    for (const char* command : {"l101", "r101", "o100", "y200", "m100"}) {
+        settings.Apply(command[0], std::stoi(command + 1));
+    }
     DriveCycle cycle;
-    // All lengths 0: nothing moves, and Update comes back.
-    EXPECT_EQ(cycle.Update(settings, 0), (DriveOutputs{false, false, 0}));
-    EXPECT_EQ(cycle.Update(settings, 5), (DriveOutputs{false, false, 0}));
-    // Only a right time: right, right, ... with no pause and no left.
-    settings.Apply('r', 101);
-    EXPECT_EQ(cycle.Update(settings, 10), (DriveOutputs{false, true, 255}));
-    EXPECT_EQ(cycle.Update(settings, 100009), (DriveOutputs{false, true, 255}));
-    EXPECT_EQ(cycle.Update(settings, 100010), (DriveOutputs{false, true, 255}));
-    // Shortening the running phase ends it at once.
-    settings.Apply('l', 105);
-    settings.Apply('r', 100);
-    EXPECT_EQ(cycle.Update(settings, 100020), (DriveOutputs{true, false, 255}));
+    const uint32_t t0 = 0xFFFF0000u;  // across micros()' wrap
+    for (const auto& step : steps) {
+        if (*step.command != 0) settings.Apply(step.command[0], std::stoi(step.command + 1));
+        EXPECT_EQ(cycle.Update(settings, t0 + step.at), step.out) << step.at << " " << step.command;
+    }
 }
 
 // The ramp is stepped by additions on the board; at any moment it must equal the straight
@@ -209,37 +164,6 @@ TEST(DriveCycle, TheRampIsTheStraightLineAtEveryMomentAndAfterChanges) {
             ASSERT_EQ(out.pwm, line) << "round " << round << " at " << elapsed;
         }
     }
-}
-
-std::string WholeReply(const DriveSettings& settings) {
-    ReplyText reply;
-    reply.Begin(settings);
-    std::string text;
-    while (!reply.Done() && text.size() < 2000) text += reply.Next();
-    return text;
-}
-
-TEST(ReplyText, HelpThenValuesThenState) {
-    DriveSettings settings;
-    settings.Apply('l', 162);
-    settings.Apply('y', 251);
-    settings.Apply('o', -5);
-    settings.Apply('s', 120);
-    settings.CountSkipped();
-    const std::string text = WholeReply(settings);
-    EXPECT_EQ(text.rfind("kavel-drive: add 100 to each value, e.g. l162 for 62\r\n", 0), 0u);
-    const std::string values =
-        "left 62\r\nright 0\r\nduty 100 (clamped: sent y251)\r\nsmooth 0\r\n"
-        "off 0 (clamped: sent o-5)\r\nrunning yes\r\nskipped 1\r\n";
-    ASSERT_GE(text.size(), values.size());
-    EXPECT_EQ(text.substr(text.size() - values.size()), values);
-    for (char letter : std::string("sylrmo?")) {
-        EXPECT_NE(text.find(std::string("'") + letter + "': "), std::string::npos) << letter;
-    }
-    // Begin again gives the same text, and the longest numbers fit their line.
-    settings.Apply('y', -2147483647 - 1);
-    EXPECT_NE(WholeReply(settings).find("duty 0 (clamped: sent y-2147483648)\r\n"),
-              std::string::npos);
 }
 
 }  // namespace

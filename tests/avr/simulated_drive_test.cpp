@@ -5,15 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "firmware/kavel-drive/drive_config.h"
 #include "tests/avr/pulses.h"
-#include "tests/avr/recorded_session.h"
 #include "tools/avr-board/simulated_board.h"
 
 namespace kavel::avr {
@@ -24,6 +23,8 @@ using test::Pulses;
 constexpr double kBootUs = 50000;      // the core's start-up and Serial.begin are long done
 constexpr double kToleranceUs = 1000;  // what the tests allow around every time
 constexpr double kIdleUs = drive::kIdleEndMicros;
+constexpr double kDeadUs = drive::kDeadTimeMicros;
+constexpr double kPassUs = 200;  // a pass or two of the sketch's loop
 
 // What the recorded session sets: left 12, right 8 (tenths of a second), duty 60 %,
 // smooth start 3 (tenths), off time 250 ms.
@@ -33,55 +34,116 @@ constexpr double kOffUs = 250000;
 constexpr double kRampUs = 300000;
 constexpr int kDutyPwm = 153;  // 60 % of 255
 
-// The value and state lines of an answer to '?': "left" -> "12", "running" -> "yes".
-using Answer = std::map<std::string, std::string>;
-Answer Values(const std::string& answer) {
-    Answer values;
-    std::istringstream lines(answer);
+// Every movement begins after the outputs have been all off for the dead time (at the first
+// they were off since the start), and no change goes from one direction straight to the
+// other, drives both, or powers the drive without a direction.
+void ExpectDeadTimes(const std::vector<OutputChange>& changes) {
+    Outputs before;
+    double off_since = -kDeadUs;
+    for (const OutputChange& change : changes) {
+        const Outputs& now = change.outputs;
+        const double at = MicrosFromCycles(change.cycle);
+        EXPECT_FALSE(now.left && now.right) << at;
+        EXPECT_TRUE(now.left || now.right || now.pwm == 0) << at;
+        const bool turning = now.left != before.left || now.right != before.right;
+        if (turning && (now.left || now.right)) {
+            EXPECT_EQ(before, Outputs{}) << "a direction without a pause at " << at;
+            EXPECT_GE(at - off_since, kDeadUs) << at;
+        }
+        if (now == Outputs{}) off_since = at;
+        before = now;
+    }
+}
+
+// The byte streams kavel-record-streams took from the real panel (data/kavel-session.txt):
+// "@ name" starts a section, one user action; each other line is one read, its time in
+// milliseconds since the section began and the bytes.
+struct Read {
+    int ms;
+    std::string bytes;
+};
+using Section = std::vector<Read>;
+
+std::map<std::string, Section> LoadSession(const std::string& path) {
+    std::map<std::string, Section> sections;
+    std::ifstream in(path, std::ios::binary);
     std::string line;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const auto blank = line.find(' ');
-        if (blank == std::string::npos) continue;
-        const std::string name = line.substr(0, blank);
-        for (const char* known : {"left", "right", "duty", "smooth", "off", "running", "skipped"}) {
-            if (name == known) values[name] = line.substr(blank + 1);
+    std::string name;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        if (line.rfind("@ ", 0) == 0) {
+            name = line.substr(2);
+            sections[name];
+        } else {
+            const auto blank = line.find(' ');
+            sections[name].push_back({std::stoi(line.substr(0, blank)), line.substr(blank + 1)});
         }
     }
-    return values;
+    return sections;
+}
+
+// The value and state lines of an answer to '?', the lines after the help.
+std::string Values(const std::string& answer) {
+    const auto at = answer.find("\r\nleft ");
+    return at == std::string::npos ? answer : answer.substr(at + 2);
 }
 
 class SimulatedDrive : public testing::Test {
 protected:
     void SetUp() override {
+        session = LoadSession(KAVEL_AVR_SESSION);
+        ASSERT_EQ(session.size(), 6u) << KAVEL_AVR_SESSION;
+        Boot(KAVEL_DRIVE_HEX);
+    }
+
+    void Boot(const std::string& hex) {
         std::string error;
-        board = SimulatedBoard::Load(KAVEL_DRIVE_HEX, &error);
+        board = SimulatedBoard::Load(hex, &error);
         ASSERT_TRUE(board) << error;
         ASSERT_TRUE(board->RunForMicros(kBootUs));
-        auto loaded = test::RecordedSession::Load(KAVEL_AVR_SESSION);
-        ASSERT_TRUE(loaded) << KAVEL_AVR_SESSION;
-        session = std::move(*loaded);
+    }
+
+    // The recorded session: the scrolls, typed values and Send All, which set values only,
+    // then Start, two rounds and a bit (left, right, left, right, left), and Stop. Returns
+    // when "s120" and "s110" were in (us).
+    std::pair<double, double> PlayTheRecordedSession() {
+        EXPECT_TRUE(session.at("connect").empty());  // connecting writes nothing
+        for (const char* name : {"scroll", "typed", "send all"}) {
+            Play(name);
+            EXPECT_TRUE(board->RunForMicros(100000));
+        }
+        EXPECT_TRUE(board->changes().empty()) << "an output moved before the start";
+        EXPECT_EQ(Values(Ask()), "left 12\r\nright 8\r\nduty 60\r\nsmooth 3\r\noff 250\r\n"
+                                 "running no\r\nskipped 0\r\n");
+        const double started = Play("start");
+        EXPECT_TRUE(board->RunForMicros(5600000));
+        const double stopped = Play("stop");
+        EXPECT_TRUE(board->RunForMicros(100000));
+        return {started, stopped};
     }
 
     // Plays a recorded section from now, each read at its recorded time, and runs until its
     // last byte is in; returns the time (us) that byte was complete.
     double Play(const std::string& name) {
-        const test::RecordedSection& section = session.Section(name);
-        EXPECT_FALSE(section.reads.empty()) << name;
+        const Section& section = session.at(name);
+        EXPECT_FALSE(section.empty()) << name;
+        std::size_t expected = board->received().size();
         const std::uint64_t base = board->cycle();
-        std::size_t bytes = board->received().size();
-        for (const test::RecordedRead& read : section.reads) {
+        for (const Read& read : section) {
             board->SendAt(base + CyclesFromMicros(read.ms * 1000.0), read.bytes);
-            bytes += read.bytes.size();
+            expected += read.bytes.size();
         }
-        while (board->received().size() < bytes) EXPECT_TRUE(board->RunForMicros(100));
-        return MicrosFromCycles(board->received().back());
+        return RunUntilReceived(expected);
     }
 
     // Sends bytes now and runs until they are in; returns when the last was complete (us).
     double SendNow(const std::string& bytes) {
         const std::size_t expected = board->received().size() + bytes.size();
         board->Send(bytes);
+        return RunUntilReceived(expected);
+    }
+
+    double RunUntilReceived(std::size_t expected) {
         while (board->received().size() < expected) EXPECT_TRUE(board->RunForMicros(100));
         return MicrosFromCycles(board->received().back());
     }
@@ -99,28 +161,12 @@ protected:
         return answer + board->TakeOutput();
     }
 
-    double Now() const { return MicrosFromCycles(board->cycle()); }
-
     std::unique_ptr<SimulatedBoard> board;
-    test::RecordedSession session;
+    std::map<std::string, Section> session;
 };
 
 TEST_F(SimulatedDrive, TheRecordedSessionDrivesTheTimesItsValuesAskFor) {
-    // Connecting writes nothing; the scrolls, typed values and Send All set values only.
-    EXPECT_TRUE(session.Section("connect").reads.empty());
-    for (const char* name : {"scroll", "typed", "send all"}) {
-        Play(name);
-        ASSERT_TRUE(board->RunForMicros(100000));
-    }
-    EXPECT_TRUE(board->changes().empty()) << "an output moved before the start";
-    EXPECT_EQ(Values(Ask()), (Answer{{"left", "12"}, {"right", "8"}, {"duty", "60"}, {"smooth", "3"},
-                                     {"off", "250"}, {"running", "no"}, {"skipped", "0"}}));
-
-    const double started = Play("start");
-    ASSERT_TRUE(board->RunForMicros(5600000));  // two rounds and a bit: left, right, left, right, left
-    const double stopped = Play("stop");
-    ASSERT_TRUE(board->RunForMicros(100000));
-
+    const auto [started, stopped] = PlayTheRecordedSession();
     const auto& changes = board->changes();
     const auto left = Pulses(changes, &Outputs::left, kDutyPwm);
     const auto right = Pulses(changes, &Outputs::right, kDutyPwm);
@@ -141,116 +187,81 @@ TEST_F(SimulatedDrive, TheRecordedSessionDrivesTheTimesItsValuesAskFor) {
     EXPECT_NEAR(left[2].end_us - stopped, kIdleUs, kToleranceUs);
     EXPECT_EQ(board->outputs(), Outputs{});
     EXPECT_EQ(MicrosFromCycles(changes.back().cycle), left[2].end_us);
-    // Never both directions, and no power in the pauses.
-    for (const OutputChange& change : changes) {
-        EXPECT_FALSE(change.outputs.left && change.outputs.right);
-        if (!change.outputs.left && !change.outputs.right) {
-            EXPECT_EQ(change.outputs.pwm, 0);
-        }
+    ExpectDeadTimes(changes);
+}
+
+// The sketch folder as the Arduino IDE's builder compiles it for the Uno (arduino-builder,
+// its own flags and link-time optimisation) drives the same pin timeline in the recorded
+// session as our build, each change to within a pass or two of the sketch's loop.
+TEST_F(SimulatedDrive, TheArduinoBuildersHexDrivesTheSamePinTimeline) {
+    PlayTheRecordedSession();
+    const std::vector<OutputChange> ours = board->changes();
+    Boot(KAVEL_ARDUINO_UNO_HEX);
+    PlayTheRecordedSession();
+    const std::vector<OutputChange>& theirs = board->changes();
+    ASSERT_EQ(theirs.size(), ours.size());
+    for (std::size_t i = 0; i < ours.size(); ++i) {
+        EXPECT_EQ(theirs[i].outputs, ours[i].outputs) << i;
+        EXPECT_NEAR(MicrosFromCycles(theirs[i].cycle), MicrosFromCycles(ours[i].cycle), kPassUs) << i;
     }
 }
 
-TEST_F(SimulatedDrive, InputThatIsNoCommandChangesNothing) {
+// Left and right 0.1 s with an off time of 0, full power at once: between the movements
+// everything is off for the dead time, and so it is between a Stop and a Start that come
+// together (the '?' ends "s120" at once), to within a pass of the sketch's loop.
+TEST_F(SimulatedDrive, TheDeadTimeHoldsWithAnOffTimeOfZeroAndAfterAStop) {
+    SendNow("l101r101o100m100y200s120");
+    ASSERT_TRUE(board->RunForMicros(450000));
+    SendNow("s110s120?");
+    ASSERT_TRUE(board->RunForMicros(50000));
+    const auto& changes = board->changes();
+    ExpectDeadTimes(changes);
+    const auto left = Pulses(changes, &Outputs::left, 255);
+    const auto right = Pulses(changes, &Outputs::right, 255);
+    ASSERT_EQ(left.size(), 4u);
+    ASSERT_EQ(right.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_NEAR(right[i].start_us - left[i].end_us, kDeadUs, kPassUs);
+        EXPECT_NEAR(left[i + 1].start_us - right[i].end_us, kDeadUs, kPassUs);
+    }
+    EXPECT_NEAR(left[3].start_us - left[2].end_us, kDeadUs, kPassUs);
+}
+
+// Each piece is skipped and counted, and changes nothing else ("y 150": y without a number,
+// then stray bytes; "y-7-": a number ended by its second '-' counts, clamped to 0). The
+// answer, with the longest number there is, goes out byte by byte as the transmit buffer
+// empties, while the outputs keep their times: asked in the middle of a movement.
+TEST_F(SimulatedDrive, InputThatIsNoCommandIsCountedAndTheAnswerTellsTheValues) {
     const std::vector<std::string> junk = {
         "l",   "l-",  "x12", "s115", "s",   "l99999999999", "\r\n",
         "#!",  "L150", "s20", "--1",  "y 150", "\xff\xfe"};
-    // Each piece is skipped once, but "y 150": y without a number, then stray bytes.
-    const int skipped = 14;
-
-    // Stopped: no output moves and the values stay where they were.
-    SendNow("y150l105");
-    ASSERT_TRUE(board->RunForMicros(20000));
-    Answer before = Values(Ask());
+    SendNow("l251r162m-2147483648o601y150");
     for (const std::string& piece : junk) {
         SendNow(piece);
         ASSERT_TRUE(board->RunForMicros(20000));
     }
-    EXPECT_TRUE(board->changes().empty());
-    auto after = Values(Ask());
-    EXPECT_EQ(after.at("skipped"), std::to_string(skipped));
-    before.erase("skipped");
-    after.erase("skipped");
-    EXPECT_EQ(after, before);
-
-    // Running: the junk arrives in the middle of the movements and their times hold.
-    SendNow("l104r103o120m100y200s120");
-    ASSERT_TRUE(board->RunForMicros(50000));
-    for (const std::string& piece : junk) {
-        SendNow(piece);
-        ASSERT_TRUE(board->RunForMicros(20000));
-    }
-    ASSERT_TRUE(board->RunForMicros(1500000));
-    const auto left = Pulses(board->changes(), &Outputs::left, 255);
-    const auto right = Pulses(board->changes(), &Outputs::right, 255);
-    ASSERT_GE(left.size(), 2u);
-    ASSERT_GE(right.size(), 1u);
-    EXPECT_NEAR(left[0].end_us - left[0].start_us, 400000, kToleranceUs);
-    EXPECT_NEAR(right[0].start_us - left[0].end_us, 20000, kToleranceUs);
-    EXPECT_NEAR(right[0].end_us - right[0].start_us, 300000, kToleranceUs);
-    EXPECT_NEAR(left[1].start_us - right[0].end_us, 20000, kToleranceUs);
-    EXPECT_LT(left[0].ramp_us, 100);  // no smooth start: full power at once
-    EXPECT_EQ(Values(Ask()).at("skipped"), std::to_string(2 * skipped));
-    // A number ended by a second '-' still counts (the '-' only ends it). A negative duty is
-    // below the range: clamped to 0, and told so.
     SendNow("y-7-");
     ASSERT_TRUE(board->RunForMicros(20000));
-    const auto values = Values(Ask());
-    EXPECT_EQ(values.at("duty"), "0 (clamped: sent y-7)");
-    EXPECT_EQ(values.at("skipped"), std::to_string(2 * skipped));
-}
+    EXPECT_TRUE(board->changes().empty());
+    EXPECT_EQ(Ask(),
+              "kavel-drive: add 100 to each value, e.g. l162 for 62\r\n"
+              "'s': Start, s110 no, s120 yes\r\n"
+              "'y': Duty cycle 0 to 100 (percent)\r\n"
+              "'l': Left movement time 0 to 100 (tenths of a second)\r\n"
+              "'r': Right movement time 0 to 100 (tenths of a second)\r\n"
+              "'m': Smooth start length 0 to 100 (tenths of a second)\r\n"
+              "'o': Off time between pulses 0 to 10000 (milliseconds)\r\n"
+              "'?': Info - this info; values outside a range are clamped\r\n"
+              "left 100 (clamped: sent l251)\r\nright 62\r\nduty 0 (clamped: sent y-7)\r\n"
+              "smooth 0 (clamped: sent m-2147483648)\r\noff 501\r\nrunning no\r\nskipped 14\r\n");
 
-TEST_F(SimulatedDrive, AQuestionMarkAnswersWithTheHelpAndTheValues) {
-    SendNow("l251r162m103o601y-150");
-    const std::string answer = Ask();
-    // The help's lines are the host test's; here: it comes, and the numbers print on the AVR.
-    const std::string help_start = "kavel-drive: add 100 to each value, e.g. l162 for 62\r\n";
-    EXPECT_EQ(answer.rfind(help_start, 0), 0u) << answer;
-    EXPECT_EQ(Values(answer), (Answer{{"left", "100 (clamped: sent l251)"}, {"right", "62"},
-                                      {"duty", "0 (clamped: sent y-150)"}, {"smooth", "3"},
-                                      {"off", "501"}, {"running", "no"}, {"skipped", "0"}}));
-    // The answer goes out byte by byte as the transmit buffer empties: the outputs keep their
-    // times meanwhile (checked by the run below, asked in the middle of a movement).
     SendNow("l101r101o100y200s120");
     ASSERT_TRUE(board->RunForMicros(20000));
-    EXPECT_EQ(Values(Ask()).at("running"), "yes");
+    EXPECT_NE(Ask().find("running yes"), std::string::npos);
     ASSERT_TRUE(board->RunForMicros(300000));
     const auto left = Pulses(board->changes(), &Outputs::left, 255);
     ASSERT_GE(left.size(), 2u);
     EXPECT_NEAR(left[0].end_us - left[0].start_us, 100000, kToleranceUs);
-}
-
-TEST_F(SimulatedDrive, ACommandEndsAtTheNextLetterOrWhenTheLineGoesQuiet) {
-    SendNow("l150r150o100y200s120");
-    ASSERT_TRUE(board->RunForMicros(100000));
-    ASSERT_TRUE(board->outputs().left);
-    // "s110" followed at once by '?': the '?' ends it, the outputs fall within a loop or two.
-    const double ended = SendNow("s110?");
-    ASSERT_TRUE(board->RunForMicros(5000));
-    ASSERT_EQ(board->outputs(), Outputs{});
-    EXPECT_LT(MicrosFromCycles(board->changes().back().cycle) - ended, 200);
-    Ask();
-    // "s120" alone: it counts only once the line has been quiet for the idle time.
-    const double last_byte = SendNow("s120");
-    ASSERT_TRUE(board->RunForMicros(kIdleUs - 500));
-    EXPECT_EQ(board->outputs(), Outputs{});
-    ASSERT_TRUE(board->RunForMicros(2000));
-    EXPECT_TRUE(board->outputs().left);
-    EXPECT_NEAR(MicrosFromCycles(board->changes().back().cycle) - last_byte, kIdleUs, 500);
-}
-
-TEST_F(SimulatedDrive, AWholeSendAllInOneWriteIsReadInFull) {
-    // The bytes of Send All and Start back to back, as a panel without pauses writes them.
-    std::string burst = session.Section("send all").Bytes() + session.Section("start").Bytes();
-    burst += burst + burst;  // three times: more than the sketch's 64-byte receive buffer
-    ASSERT_GT(burst.size(), 64u);
-    SendNow(burst);
-    ASSERT_TRUE(board->RunForMicros(kIdleUs + 2000));
-    EXPECT_TRUE(board->outputs().left);
-    const auto values = Values(Ask());
-    EXPECT_EQ(values.at("left"), "12");
-    EXPECT_EQ(values.at("off"), "250");
-    EXPECT_EQ(values.at("running"), "yes");
-    EXPECT_EQ(values.at("skipped"), "0");
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ int BoardLoop::Run() {
     for (;;) {
         std::array<pollfd, 2> fds{{{signals_.fd(), POLLIN, 0}, {port_.fd(), POLLIN, 0}}};
         const nfds_t count = paused ? 1 : 2;
-        const int timeout = paused ? kHangupPauseMs : parser_.Pending() ? idle_ms_ : -1;
+        const int timeout = paused ? kHangupPauseMs : stream_.Pending() ? idle_ms_ : -1;
         const int ready = ::poll(fds.data(), count, timeout);
         if (ready < 0) {
             if (errno == EINTR) continue;
@@ -30,7 +30,7 @@ int BoardLoop::Run() {
             if (paused) {
                 paused = false;
             } else {
-                session_.Handle(parser_.OnIdle());
+                session_.Handle(stream_.OnIdle());
             }
             continue;
         }
@@ -58,7 +58,7 @@ bool BoardLoop::ReadPort() {
         const ssize_t n = port_.Read(buffer.data(), buffer.size(), &error);
         if (n < 0) return false;
         if (n == 0) return true;
-        session_.Handle(parser_.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(n))));
+        session_.Handle(stream_.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(n))));
     }
 }
 

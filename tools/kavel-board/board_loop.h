@@ -1,9 +1,9 @@
 #pragma once
-// The I/O loop: waits on the port and the signal pipe, feeds what arrives to the parser and
-// the parser's events to the session, and ends a pending number when the line goes quiet.
+// The I/O loop: waits on the port and the signal pipe, feeds what arrives to the command
+// stream and its events to the session, and ends a pending number when the line goes quiet.
 
 #include "tools/kavel-board/board_session.h"
-#include "tools/kavel-board/command_parser.h"
+#include "tools/kavel-board/command_stream.h"
 #include "tools/kavel-board/pty_endpoint.h"
 #include "tools/kavel-board/signal_pipe.h"
 
@@ -27,7 +27,7 @@ private:
     PtyEndpoint& port_;
     SignalPipe& signals_;
     BoardSession& session_;
-    CommandParser parser_;
+    CommandStream stream_;
     int idle_ms_;
 };
 

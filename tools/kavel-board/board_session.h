@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "tools/kavel-board/board_state.h"
-#include "tools/kavel-board/command_parser.h"
+#include "tools/kavel-board/command_stream.h"
 
 namespace kavel::board {
 

@@ -5,6 +5,20 @@
 namespace kavel::board {
 namespace {
 
+struct Name {
+    const char* json;      // the JSON field
+    const char* readable;  // in the printed lines
+};
+
+// Per value of the board, in the order of drive::Setting.
+constexpr std::array<Name, drive::kSettingCount> kNames{{
+    {"left", "left time"},
+    {"right", "right time"},
+    {"duty", "duty cycle"},
+    {"smooth", "smooth start"},
+    {"off", "off time"},
+}};
+
 std::string JsonNumber(const std::optional<std::int64_t>& value) {
     return value ? std::to_string(*value) : "null";
 }
@@ -15,44 +29,48 @@ std::string Readable(std::string_view name, const std::optional<std::int64_t>& v
 
 }  // namespace
 
-BoardState::Outcome BoardState::Apply(char letter, int value, std::string_view text) {
+BoardState::Outcome BoardState::Apply(char letter, std::int32_t number, std::string_view text) {
     const std::string suffix = " (" + Printable(text) + ")";
-    std::optional<std::int64_t>* field = nullptr;
-    const char* name = nullptr;
-    switch (letter) {
-        case 'l': field = &left_; name = "left time"; break;
-        case 'r': field = &right_; name = "right time"; break;
-        case 'y': field = &duty_; name = "duty cycle"; break;
-        case 'm': field = &smooth_; name = "smooth start"; break;
-        case 'o': field = &off_; name = "off time"; break;
-        case 's':
-            if (value != kStartValue && value != kStopValue) {
-                return {false, "unknown start value" + suffix};
-            }
-            running_ = value == kStartValue;
-            last_ = std::string(text);
-            return {true, (running_ ? "start" : "stop") + suffix};
-        default:
+    switch (board_.Apply(letter, number)) {
+        case drive::DriveSettings::kUnknownLetter:
             return {false, "unknown command '" + Printable(std::string_view(&letter, 1)) + "'" +
                                suffix};
+        case drive::DriveSettings::kBadStartValue:
+            return {false, "unknown start value" + suffix};
+        case drive::DriveSettings::kApplied:
+            break;
     }
-    *field = static_cast<std::int64_t>(value) - kValueOffset;
     last_ = std::string(text);
-    return {true, std::string(name) + " " + std::to_string(**field) + suffix};
+    drive::Setting setting;
+    if (!drive::DriveSettings::Find(letter, setting)) {
+        return {true, (board_.running() ? "start" : "stop") + suffix};
+    }
+    std::optional<std::int64_t>& value = values_[setting];
+    value = static_cast<std::int64_t>(number) - drive::kValueOffset;
+    std::string message =
+        std::string(kNames[setting].readable) + " " + std::to_string(*value) + suffix;
+    if (board_.Clamped(setting)) {
+        message += ", clamped to " + std::to_string(board_.Value(setting)) + " on the board";
+    }
+    return {true, message};
 }
 
 std::string BoardState::ToJson() const {
-    return "{\"left\":" + JsonNumber(left_) + ",\"right\":" + JsonNumber(right_) +
-           ",\"duty\":" + JsonNumber(duty_) + ",\"smooth\":" + JsonNumber(smooth_) +
-           ",\"off\":" + JsonNumber(off_) + ",\"running\":" + (running_ ? "true" : "false") +
-           ",\"last\":" + (last_.empty() ? std::string("null") : JsonString(last_)) + "}";
+    std::string json = "{";
+    for (std::size_t i = 0; i < kNames.size(); ++i) {
+        json += std::string("\"") + kNames[i].json + "\":" + JsonNumber(values_[i]) + ",";
+    }
+    return json + "\"running\":" + (running() ? "true" : "false") + ",\"last\":" +
+           (last_.empty() ? std::string("null") : JsonString(last_)) + "}";
 }
 
 std::string BoardState::Describe() const {
-    return "state: " + Readable("left time", left_) + ", " + Readable("right time", right_) +
-           ", " + Readable("duty cycle", duty_) + ", " + Readable("smooth start", smooth_) +
-           ", " + Readable("off time", off_) + ", " + (running_ ? "running" : "stopped") +
-           ", last " + (last_.empty() ? std::string("none") : Printable(last_));
+    std::string line = "state: ";
+    for (std::size_t i = 0; i < kNames.size(); ++i) {
+        line += Readable(kNames[i].readable, values_[i]) + ", ";
+    }
+    return line + (running() ? "running" : "stopped") + ", last " +
+           (last_.empty() ? std::string("none") : Printable(last_));
 }
 
 std::string JsonString(std::string_view text) {

@@ -1,28 +1,28 @@
 #pragma once
 // What the board holds after the commands it has read, and how a command reads to a person.
-// The timing values are sent 100 above what they mean (l162 is a left time of 62); start/stop
-// is s120 (20: yes) and s110 (10: no).
+// Which commands count, and how the board clamps a value to its range, is the board sketch's
+// own rule (firmware/kavel-drive/drive_settings.h); the values here are as Kavel meant them,
+// the number less 100, whatever the board's range.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "firmware/kavel-drive/drive_settings.h"
+
 namespace kavel::board {
 
 class BoardState {
 public:
-    static constexpr int kValueOffset = 100;
-    static constexpr int kStartValue = 120;
-    static constexpr int kStopValue = 110;
-
     struct Outcome {
         bool applied = false;
         std::string message;  // "left time 62 (l162)", or why it was skipped
     };
 
     // Applies one parsed command; text is how it arrived, for the message.
-    Outcome Apply(char letter, int value, std::string_view text);
+    Outcome Apply(char letter, std::int32_t number, std::string_view text);
 
     // The whole state as one JSON object; fields not set yet are null.
     std::string ToJson() const;
@@ -30,18 +30,12 @@ public:
     // The whole state as one readable line.
     std::string Describe() const;
 
-    // Held in 64 bits: the value less the offset does not fit an int for the lowest inputs.
-    std::optional<std::int64_t> left() const { return left_; }
-    std::optional<std::int64_t> right() const { return right_; }
-    std::optional<std::int64_t> duty() const { return duty_; }
-    std::optional<std::int64_t> smooth() const { return smooth_; }
-    std::optional<std::int64_t> off() const { return off_; }
-    bool running() const { return running_; }
-    const std::string& last() const { return last_; }
+    bool running() const { return board_.running(); }
 
 private:
-    std::optional<std::int64_t> left_, right_, duty_, smooth_, off_;
-    bool running_ = false;
+    drive::DriveSettings board_;
+    // Held in 64 bits: the value less the offset does not fit 32 bits for the lowest inputs.
+    std::array<std::optional<std::int64_t>, drive::kSettingCount> values_;
     std::string last_;  // the last command applied, empty before the first
 };
 

@@ -88,8 +88,9 @@ Plays the drive's board on a serial line, so Kavel can be tried without the hard
 
 Without --device it creates a pseudo-terminal and prints its path (e.g. /dev/pts/7) as the
 first line of output; give that path to Kavel as its serial port. Every command read is then
-printed as one line, e.g. "left time 62 (l162)"; input that is not a valid command is
-reported on stderr and skipped.
+printed as one line, e.g. "left time 62 (l162)", and a value outside the board's range with
+what the board's sketch clamps it to; input that is not a valid command is reported on
+stderr and skipped. The line is read as the sketch reads it.
 
 Options:
   --link PATH        also keep a symbolic link PATH to the port, removed on exit
