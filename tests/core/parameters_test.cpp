@@ -1,11 +1,12 @@
 // The command a value goes out as, the text-to-number rules the record and the edit boxes
-// use, and the group steps. The values from thumbs, the scroll clamps and the lookups by
+// use, the scroll clamps and the group steps. The values from thumbs and the lookups by
 // control id are tested through the panel's controls.
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,22 @@ TEST(NumberRules, FollowThePlatformConversions) {
     for (const auto& t : texts) {
         EXPECT_EQ(ParseLeadingInt(t.text), t.leading) << '"' << t.text << '"';
         EXPECT_EQ(ParseDialogInt(t.text), t.dialog) << '"' << t.text << '"';
+    }
+}
+
+TEST(ScrollClamps, StayInsideTheRange) {
+    const struct {
+        int code, position, track;
+        std::optional<int> expected;
+    } cases[] = {{kLineUp, 90, 0, 89},     {kLineUp, 0, 0, 0},        {kLineDown, 90, 0, 91},
+                 {kLineDown, 150, 0, 150}, {kPageUp, 90, 0, 80},      {kPageUp, 10, 0, 0},
+                 {kPageUp, 11, 0, 1},      {kPageDown, 90, 0, 100},   {kPageDown, 140, 0, 150},
+                 {kPageDown, 139, 0, 149}, {kThumbTrack, 90, 33, 33}, {kThumbPosition, 90, 12, 12},
+                 {kTop, 90, 0, 0},         {kBottom, 90, 0, 150},     {kEndScroll, 90, 5, {}},
+                 {99, 90, 5, {}}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(NewScrollPosition(c.code, c.position, c.track, 0, 150), c.expected)
+            << c.code << " at " << c.position;
     }
 }
 

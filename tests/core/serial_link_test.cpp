@@ -203,5 +203,16 @@ TEST_F(SerialLinkTest, CloseReleasesTheHandleOnceReconnectUsesTheNewOneAFailedCl
               (std::vector<ShownMessage>{{"Can't close port.", MessageIcon::None}}));
 }
 
+TEST_F(SerialLinkTest, DestructionClosesAHeldHandleSilently) {
+    fakes.serial.Fail(SerialStep::SetState);  // leaves the handle held, not connected
+    {
+        SerialLink held(fakes.serial, fakes.settings, fakes.messages, fakes.sleeper);
+        held.OpenPort();
+        fakes.messages.shown.clear();
+    }
+    EXPECT_EQ(fakes.serial.closed.size(), 1u);
+    EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
 }  // namespace
 }  // namespace kavel
