@@ -27,7 +27,4 @@ std::vector<SystemPort> ExtraPortEntries(const std::vector<SystemPort>& reported
 // The text shown when the pointer rests on a listed port: description and manufacturer.
 std::string PortToolTip(const SystemPort& port);
 
-// The system's own list (QSerialPortInfo).
-const IPortLister& SystemPortLister();
-
 }  // namespace kavel

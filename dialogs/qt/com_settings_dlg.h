@@ -1,18 +1,15 @@
 #pragma once
-// The Com Settings dialog: five drop-down lists (port, parity, speed, data bits, stop bits)
-// preselected from the port settings record when it opens, all five written back on OK.
+// The Com Settings dialog in Qt: five editable drop-down lists built from the template. The
+// rules decide what opening, typing, selecting and OK do; this class turns the user's typing
+// and selecting in the port box into their notifications.
 
-#include <optional>
-#include <string_view>
-#include <vector>
-
-#include <QString>
-
+#include "dialogs/com_settings_rules.h"
+#include "dialogs/port_lister.h"
+#include "dialogs/qt/qt_combo_box.h"
+#include "dialogs/qt/template_dialog.h"
 #include "platform/message_box.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
-#include "dialogs/port_lister.h"
-#include "dialogs/qt/template_dialog.h"
 
 class QComboBox;
 
@@ -36,49 +33,38 @@ public:
     void OnSelChangePort();
     void OnClickedOK();
 
-    QComboBox* m_control_stopbits = nullptr;
-    QComboBox* m_control_speed = nullptr;
-    QComboBox* m_control_port = nullptr;
-    QComboBox* m_control_parity = nullptr;
-    QComboBox* m_control_databits = nullptr;
-    QString m_databits;
-    QString m_parity;
-    QString m_port;
-    QString m_speed;
-    QString m_stopbits;
+    QComboBox* const m_control_stopbits;
+    QComboBox* const m_control_speed;
+    QComboBox* const m_control_port;
+    QComboBox* const m_control_parity;
+    QComboBox* const m_control_databits;
 
 protected:
     void DoDataExchange(bool save_and_validate) override;
 
 private:
-    // Marks a change of the lists made by the dialog itself: it raises no notification.
-    class OwnChange {
+    // Marks a call of the rules: the lists' changes it makes raise no notification, and
+    // afterwards the port box's text is what the user sees.
+    class RulesCall {
     public:
-        explicit OwnChange(CComSettingsDlg& dialog);
-        ~OwnChange();
-        OwnChange(const OwnChange&) = delete;
-        OwnChange& operator=(const OwnChange&) = delete;
+        explicit RulesCall(CComSettingsDlg& dialog);
+        ~RulesCall();
+        RulesCall(const RulesCall&) = delete;
+        RulesCall& operator=(const RulesCall&) = delete;
 
     private:
         CComSettingsDlg& m_dialog;
     };
 
-    void FillPortList(bool with_system_ports);
-    void SelectFromRecord();
-    std::optional<int> PortPosition(const std::optional<std::string>& stored) const;
-    void ExchangeText(bool save, QComboBox* box, QString& value);
-    void PortSelectionChanged();
-    QString PortText() const;
+    void ShowPortToolTips();
 
-    ISettingsStore& m_settings;
-    IMessageBox& m_messages;
-    const IPortLister& m_ports;
-    std::vector<SystemPort> m_extra_ports;  // listed after "Com18", in this order
-    int m_own_changes = 0;
-    // The port box's text as the user last saw it: set by typing and by the dialog itself,
-    // not by the selection that is being reported.
-    QString m_port_text_seen;
-    std::optional<QString> m_port_text_before_selection;
+    QtComboBox m_stopbits_box;
+    QtComboBox m_speed_box;
+    QtComboBox m_port_box;
+    QtComboBox m_parity_box;
+    QtComboBox m_databits_box;
+    ComSettingsRules m_rules;
+    int m_rules_calls = 0;
 };
 
 }  // namespace kavel

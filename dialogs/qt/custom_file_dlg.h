@@ -1,11 +1,13 @@
 #pragma once
-// The custom controls file dialog: shows and stores the name of a text file (the value
-// "CustomFile" of the port settings record's key). Nothing else uses the name.
+// The custom controls file dialog in Qt: an edit box and Browse, built from the template. The
+// rules decide what opening, Browse and OK do.
 
+#include "dialogs/custom_file_rules.h"
+#include "dialogs/qt/qt_text_box.h"
+#include "dialogs/qt/template_dialog.h"
 #include "platform/file_chooser.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
-#include "dialogs/qt/template_dialog.h"
 
 namespace kavel {
 
@@ -21,8 +23,8 @@ public:
     void OnClickedOK();
 
 private:
-    ISettingsStore& m_settings;
-    IFileChooser& m_files;
+    QtTextBox m_edit;
+    CustomFileRules m_rules;
 };
 
 }  // namespace kavel

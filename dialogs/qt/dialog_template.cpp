@@ -5,12 +5,6 @@
 #include <QStringList>
 
 namespace kavel::dlg {
-namespace {
-
-// a * b / c rounded to the nearest integer (all operands non-negative here).
-int MulDiv(int a, int b, int c) { return static_cast<int>((static_cast<long long>(a) * b + c / 2) / c); }
-
-}  // namespace
 
 QFont DialogFont() {
     QFont font;
@@ -23,20 +17,15 @@ QFont DialogFont() {
 }
 
 BaseUnits DialogBaseUnits(const QFont& font) {
-    // The average width of the 52 letters, rounded, and the height of a character cell.
     static const QString kAlphabet =
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     const QFontMetrics metrics(font);
-    const int width = metrics.horizontalAdvance(kAlphabet);
-    return {(width / 26 + 1) / 2, metrics.height()};
+    return BaseUnitsFrom(metrics.horizontalAdvance(kAlphabet), metrics.height());
 }
 
 QRect MapDialogRect(const DlgRect& rect, BaseUnits units) {
-    const int left = MulDiv(rect.x, units.x, 4);
-    const int top = MulDiv(rect.y, units.y, 8);
-    const int right = MulDiv(rect.x + rect.cx, units.x, 4);
-    const int bottom = MulDiv(rect.y + rect.cy, units.y, 8);
-    return QRect(left, top, right - left, bottom - top);
+    const PixelRect pixels = DialogUnitsToPixels(rect, units);
+    return QRect(pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top);
 }
 
 }  // namespace kavel::dlg

@@ -11,17 +11,15 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include "core/serial_link.h"
+#include "dialogs/qt/com_settings_dlg.h"
 #include "platform/qt/qsettings_store.h"
 #include "res/resource_ids.h"
-#include "dialogs/qt/com_settings_dlg.h"
-#include "dialogs/qt/custom_file_dlg.h"
-#include "tests/fakes/fake_services.h"
 #include "tests/dialogs/settings_test_support.h"
+#include "tests/fakes/fake_services.h"
 
 namespace kavel::test {
 namespace {
@@ -191,33 +189,6 @@ TEST_F(QSettingsStoreTest, SettingsThatCouldNotBeSavedAreNotUsed) {
     EXPECT_TRUE(link.OpenPort());
     EXPECT_EQ(fakes.serial.opened_paths, std::vector<std::string>{"//./Com5"});
     EXPECT_EQ(fakes.serial.applied.at(0).BaudRate, 115200u);
-}
-
-TEST_F(QSettingsStoreTest, TheDialogsRoundTripThroughTheRealFile) {
-    FakeServices fakes;
-    ListedPorts ports;
-    const QString long_name = "/" + QString(199, 'n');
-    {
-        CComSettingsDlg com(store, fakes.messages, ports);
-        com.OnInitDialog();
-        PickWithKeys(com.m_control_parity, "ODD");
-        QTest::mouseClick(com.GetDlgItem(ids::IDOK), Qt::LeftButton);
-        CCustomFileDlg custom(store, fakes.files);
-        custom.OnInitDialog();
-        qobject_cast<QLineEdit*>(custom.GetDlgItem(ids::IDC_CUSTOMFILEEDIT))->setText(long_name);
-        QTest::mouseClick(custom.GetDlgItem(ids::IDOK), Qt::LeftButton);
-    }
-    QSettings file(File(), QSettings::IniFormat);
-    EXPECT_EQ(file.allKeys().size(), 6);
-    EXPECT_EQ(file.value("Parity"), "ODD");
-    EXPECT_EQ(file.value("Port"), "Com3");
-
-    CComSettingsDlg com(store, fakes.messages, ports);
-    com.OnInitDialog();
-    EXPECT_EQ(com.m_control_parity->currentText(), "ODD");
-    CCustomFileDlg custom(store, fakes.files);
-    custom.OnInitDialog();
-    EXPECT_EQ(qobject_cast<QLineEdit*>(custom.GetDlgItem(ids::IDC_CUSTOMFILEEDIT))->text(), long_name);
 }
 
 }  // namespace

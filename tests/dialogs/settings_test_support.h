@@ -1,23 +1,16 @@
 #pragma once
-// Helpers shared by the settings dialog tests.
+// Helpers shared by the Qt dialog tests.
 
 #include <string>
-#include <vector>
 
 #include <QComboBox>
 #include <QTest>
 
-#include "dialogs/port_lister.h"
+#include "tests/fakes/fake_dialog_parts.h"
 
 namespace kavel::test {
 
 inline const std::string kKey = "Software\\Kavel";
-
-class ListedPorts final : public IPortLister {
-public:
-    std::vector<SystemPort> AvailablePorts() const override { return ports; }
-    std::vector<SystemPort> ports;
-};
 
 // What a list shows: the selected position and its edit field's text.
 using Shown = std::pair<int, std::string>;

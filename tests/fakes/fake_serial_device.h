@@ -1,7 +1,7 @@
 #pragma once
 // A serial device that records what happens to it and fails at any chosen step.
 
-#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,8 +24,8 @@ public:
     bool Close(PortHandle handle) override;
 
     // Makes a step fail (until cleared with Succeed).
-    void Fail(SerialStep step) { m_failing[step] = true; }
-    void Succeed(SerialStep step) { m_failing[step] = false; }
+    void Fail(SerialStep step) { m_failing.insert(step); }
+    void Succeed(SerialStep step) { m_failing.erase(step); }
     // Makes the next writes take only this many bytes (partial write).
     void TakeAtMost(std::size_t bytes) { m_take_at_most = bytes; }
 
@@ -37,21 +37,17 @@ public:
     std::vector<std::string> opened_paths;
     std::vector<SerialStep> calls;  // every call, in order
     std::vector<Dcb> applied;       // every SetCommState argument
-    std::vector<CommTimeouts> timeouts;
     std::vector<PortHandle> closed;
     std::vector<PortHandle> write_handles;
-    std::string written;  // every byte taken, concatenated
     std::vector<std::string> writes;  // one entry per Write call
-    std::uint32_t queue_in = 0;
-    std::uint32_t queue_out = 0;
 
 private:
-    bool Failing(SerialStep step) const;
+    // Records a call of the step; false when the step is made to fail.
+    bool Step(SerialStep step);
 
-    std::map<SerialStep, bool> m_failing;
+    std::set<SerialStep> m_failing;
     OpenFailure m_last_failure;
     std::size_t m_take_at_most = static_cast<std::size_t>(-1);
-    std::string m_write_error = "Input/output error";
     PortHandle m_next_handle = 7;
 };
 

@@ -15,8 +15,9 @@ public:
     std::optional<std::string> QueryString(const std::string& name,
                                            std::size_t buffer_bytes) override {
         const auto it = m_values.find(name);
-        if (it == m_values.end()) return std::nullopt;
-        if (2 * (Utf16Length(it->second) + 1) > buffer_bytes) return std::nullopt;
+        if (it == m_values.end() || 2 * (Utf16Length(it->second) + 1) > buffer_bytes) {
+            return std::nullopt;
+        }
         return it->second;
     }
     bool SetString(const std::string& name, const std::string& value) override {
@@ -25,13 +26,12 @@ public:
         return true;
     }
     std::optional<int> QueryInt(const std::string& name) override {
-        const auto it = m_values.find(name);
-        if (it == m_values.end()) return std::nullopt;
+        const auto text = QueryString(name, static_cast<std::size_t>(-1));
+        if (!text) return std::nullopt;
         int value = 0;
-        const auto& s = it->second;
-        const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-        if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-        return value;
+        const char* end = text->data() + text->size();
+        const auto [stop, error] = std::from_chars(text->data(), end, value);
+        return error == std::errc() && stop == end ? std::optional(value) : std::nullopt;
     }
     bool SetInt(const std::string& name, int value) override {
         return SetString(name, std::to_string(value));
@@ -45,15 +45,13 @@ private:
 }  // namespace
 
 std::unique_ptr<ISettingsKey> FakeSettingsStore::OpenKey(const std::string& path) {
-    ++opens;
     const auto it = keys.find(path);
-    if (it == keys.end()) return nullptr;
-    return std::make_unique<FakeKey>(*this, it->second);
+    return ++opens > open_limit || it == keys.end() ? nullptr
+                                                    : std::make_unique<FakeKey>(*this, it->second);
 }
 
 std::unique_ptr<ISettingsKey> FakeSettingsStore::CreateKey(const std::string& path) {
-    if (fail_create) return nullptr;
-    return std::make_unique<FakeKey>(*this, keys[path]);
+    return fail_create ? nullptr : std::make_unique<FakeKey>(*this, keys[path]);
 }
 
 void FakeSettingsStore::Put(const std::string& path, const std::string& name,
@@ -63,9 +61,8 @@ void FakeSettingsStore::Put(const std::string& path, const std::string& name,
 
 std::string FakeSettingsStore::Get(const std::string& path, const std::string& name) const {
     const auto key = keys.find(path);
-    if (key == keys.end()) return "<absent>";
-    const auto value = key->second.find(name);
-    return value == key->second.end() ? "<absent>" : value->second;
+    if (key == keys.end() || key->second.count(name) == 0) return "<absent>";
+    return key->second.at(name);
 }
 
 }  // namespace kavel::test

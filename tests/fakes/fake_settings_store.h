@@ -17,7 +17,6 @@ public:
 
     // Puts a value (creating its key) without going through the interface.
     void Put(const std::string& path, const std::string& name, const std::string& value);
-    bool HasKey(const std::string& path) const { return keys.count(path) != 0; }
     // The stored text, or "<absent>".
     std::string Get(const std::string& path, const std::string& name) const;
 
@@ -25,6 +24,7 @@ public:
     bool fail_create = false;
     bool fail_writes = false;
     int opens = 0;
+    int open_limit = 1 << 30;  // OpenKey fails once it was called this many times
 };
 
 }  // namespace kavel::test

@@ -30,8 +30,12 @@ public:
 
 class SleepRecorder final : public ISleeper {
 public:
-    void Sleep(unsigned milliseconds) override { pauses.push_back(milliseconds); }
+    void Sleep(unsigned milliseconds) override {
+        pauses.push_back(milliseconds);
+        if (on_sleep) on_sleep();
+    }
     std::vector<unsigned> pauses;
+    std::function<void()> on_sleep;  // runs during the pause
 };
 
 class UrlRecorder final : public IUrlOpener {

@@ -4,8 +4,6 @@
 #include <cctype>
 #include <set>
 
-#include <QSerialPortInfo>
-
 #include "core/port_settings_record.h"
 
 namespace kavel {
@@ -34,18 +32,6 @@ bool NamedByComItem(const std::string& name) {
 }
 #endif
 
-class QtPortLister final : public IPortLister {
-public:
-    std::vector<SystemPort> AvailablePorts() const override {
-        std::vector<SystemPort> ports;
-        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-            ports.push_back({info.portName().toStdString(), info.description().toStdString(),
-                             info.manufacturer().toStdString()});
-        }
-        return ports;
-    }
-};
-
 }  // namespace
 
 std::vector<SystemPort> ExtraPortEntries(const std::vector<SystemPort>& reported) {
@@ -66,11 +52,6 @@ std::string PortToolTip(const SystemPort& port) {
         tip += port.manufacturer;
     }
     return tip;
-}
-
-const IPortLister& SystemPortLister() {
-    static const QtPortLister lister;
-    return lister;
 }
 
 }  // namespace kavel

@@ -1,18 +1,15 @@
 #pragma once
-// The two dialogs of the settings folder: their templates (dialog units), texts and limits.
+// The templates of the Com Settings dialog (IDD_ComSettingsDlg) and of the custom controls
+// file dialog (IDD_CustomFileDlg), in dialog units.
 
 #include <array>
-#include <cstddef>
-#include <string_view>
 
-#include "res/resource_ids.h"
 #include "res/dialog_template.h"
+#include "res/resource_ids.h"
 
 namespace kavel::dlg {
 
 using K = ControlKind;
-
-// ---- Com Settings (IDD_ComSettingsDlg) ----
 
 inline constexpr std::array<ControlTemplate, 16> kComSettingsControls = {{
     {ids::IDOK, "IDOK", K::DefPushButton, "OK", {237, 208, 50, 14}},
@@ -45,14 +42,6 @@ inline constexpr std::array<ControlTemplate, 16> kComSettingsControls = {{
 inline constexpr DialogTemplate kComSettingsTemplate = {
     ids::IDD_ComSettingsDlg, "Com Settings", 328, 242, kComSettingsControls};
 
-// The selection-change rule of the port list.
-inline constexpr std::size_t kPortCopyChars = 20;  // 19 characters and the terminator
-inline constexpr char kStarMark = '*';
-inline constexpr std::string_view kStarMessage = "It's got a *";
-inline constexpr std::string_view kStarPort = "Com4 *";
-
-// ---- Custom controls file (IDD_CustomFileDlg) ----
-
 inline constexpr std::array<ControlTemplate, 6> kCustomFileControls = {{
     {ids::IDOK, "IDOK", K::DefPushButton, "OK", {454, 119, 50, 14}},
     {ids::IDCANCEL, "IDCANCEL", K::PushButton, "Cancel", {542, 119, 50, 14}},
@@ -68,24 +57,5 @@ inline constexpr std::array<ControlTemplate, 6> kCustomFileControls = {{
 
 inline constexpr DialogTemplate kCustomFileTemplate = {
     ids::IDD_CustomFileDlg, "Select the controls custom file", 599, 140, kCustomFileControls};
-
-// OK stores at most this many characters of the edit box.
-inline constexpr std::size_t kCustomFileMaxChars = 499;
-// Opening reads the name back through a buffer that holds every name OK can store:
-// 499 UTF-16 characters and the terminator.
-inline constexpr std::size_t kCustomFileReadBytes = 2 * (kCustomFileMaxChars + 1);
-
-// The file chooser of Browse.
-inline constexpr std::string_view kCustomFileExtension = "txt";
-inline constexpr std::string_view kTextFilesLabel = "Custom controls file (*.txt)";
-inline constexpr std::string_view kTextFilesPattern = "*.txt";
-inline constexpr std::string_view kAllFilesLabel = "All files (*.*)";
-#ifdef _WIN32
-inline constexpr std::string_view kAllFilesPattern = "*.*";
-inline constexpr std::string_view kBrowseStartFolder = "C:\\";
-#else
-inline constexpr std::string_view kAllFilesPattern = "*";  // "*.*" would skip names without a dot
-inline constexpr std::string_view kBrowseStartFolder = "/";
-#endif
 
 }  // namespace kavel::dlg

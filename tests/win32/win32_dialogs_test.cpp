@@ -1,0 +1,261 @@
+// The Win32 dialogs run modally from their templates in the null graphics driver, driven from
+// inside their message loops: the controls the templates make, what the port box's
+// notifications and the buttons reach, and what lands in the real registry under Wine.
+
+// Before <windows.h>: its IDOK and IDCANCEL macros would replace the names of two ids.
+#include "res/about_box.h"
+#include "res/settings_dialog_templates.h"
+
+#include "app/win32/about_dlg.h"
+#include "dialogs/win32/com_settings_dlg.h"
+#include "dialogs/win32/custom_file_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <dlgs.h>
+
+#include <functional>
+#include <map>
+
+#include "platform/win32/registry_store.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_file_chooser.h"
+#include "tests/fakes/fake_services.h"
+
+namespace kavel::test {
+namespace {
+
+using Rows = std::map<std::string, std::string>;
+using win32::ReadWindowText;
+
+constexpr char kKey[] = "Software\\Kavel";
+constexpr std::size_t kBytes = 1024;
+constexpr wchar_t kSerialComm[] = L"HARDWARE\\DEVICEMAP\\SERIALCOMM";
+
+// Runs `modal`; once the window `find` names shows, `script` runs inside the modal loop.
+template <typename Modal>
+auto RunScripted(const Modal& modal, std::function<HWND()> find,
+                 std::function<void(HWND)> script) {
+    static std::function<void()> tick;
+    static UINT_PTR timer = 0;
+    tick = [=] {
+        if (!IsWindowVisible(find())) return;
+        KillTimer(nullptr, timer);
+        script(find());
+    };
+    timer = SetTimer(nullptr, 0, 0, [](HWND, UINT, UINT_PTR, DWORD) { tick(); });
+    return modal();
+}
+
+INT_PTR RunDialog(win32::CModalDialog& dialog, const std::function<void(HWND)>& script) {
+    return RunScripted([&] { return dialog.DoModal(); }, [&] { return dialog.GetSafeHwnd(); },
+                       script);
+}
+
+void Click(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+void PressKey(WPARAM key) { PostMessageW(GetFocus(), WM_KEYDOWN, key, 0); }
+
+std::string Selected(HWND dialog, int id) {
+    const HWND combo = GetDlgItem(dialog, id);
+    const auto at = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    wchar_t text[64] = {};
+    if (at != CB_ERR) SendMessageW(combo, CB_GETLBTEXT, at, reinterpret_cast<LPARAM>(text));
+    return win32::Narrow(text);
+}
+
+class Win32DialogTest : public testing::Test {
+protected:
+    void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Kavel"); }
+    void TearDown() override { SetUp(); }
+
+    // The record's values and the custom file's name as the registry holds them.
+    Rows Stored() {
+        Rows rows;
+        const auto key = registry.OpenKey(kKey);
+        for (const char* name : {"Port", "Speed", "Parity", "StopBits", "DataBits", "CustomFile"}) {
+            if (const auto text = key ? key->QueryString(name, kBytes) : std::nullopt) {
+                rows[name] = *text;
+            }
+        }
+        return rows;
+    }
+
+    std::vector<std::string> TakeMessages() {
+        std::vector<std::string> texts;
+        for (const ShownMessage& shown : fakes.messages.shown) texts.push_back(shown.text);
+        fakes.messages.shown.clear();
+        return texts;
+    }
+
+    FakeServices fakes;
+    win32::RegistryStore registry;
+    Services services{fakes.serial,  registry,   fakes.messages,
+                      fakes.sleeper, fakes.urls, fakes.files};
+};
+
+// The dialog's children in creation order are the template's controls: id, class, text and
+// rectangle (a drop-down list's closed height follows its font, an icon takes its own size).
+void ExpectBuiltFrom(HWND dialog, const dlg::DialogTemplate& table) {
+    // By ControlKind: the class each kind of control is made of.
+    const char* const kClasses[] = {"Button", "Button", "ComboBox", "Edit",
+                                    "Static", "Static", "Static", "Static"};
+    RECT size{0, 0, table.cx, table.cy};
+    MapDialogRect(dialog, &size);
+    RECT client{};
+    GetClientRect(dialog, &client);
+    EXPECT_TRUE(EqualRect(&size, &client));
+    EXPECT_EQ(ReadWindowText(dialog), table.title);
+    HWND child = GetWindow(dialog, GW_CHILD);
+    for (const dlg::ControlTemplate& control : table.controls) {
+        SCOPED_TRACE(std::string(control.text));
+        ASSERT_NE(child, nullptr);
+        wchar_t name[32] = {};
+        GetClassNameW(child, name, 32);
+        EXPECT_STRCASEEQ(win32::Narrow(name).c_str(), kClasses[static_cast<int>(control.kind)]);
+        EXPECT_EQ(static_cast<WORD>(GetDlgCtrlID(child)), static_cast<WORD>(control.id));
+        const bool icon = control.kind == dlg::ControlKind::Icon;
+        EXPECT_TRUE(icon ? SendMessageW(child, STM_GETICON, 0, 0) != 0
+                         : ReadWindowText(child) == control.text);
+        // Each of x, y, width and height converted on its own, as the dialog manager does.
+        RECT want{control.rect.x, control.rect.y, control.rect.cx, control.rect.cy};
+        MapDialogRect(dialog, &want);
+        RECT got{};
+        GetWindowRect(child, &got);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&got), 2);
+        EXPECT_EQ(std::tie(got.left, got.top), std::tie(want.left, want.top));
+        EXPECT_TRUE(icon || got.right - got.left == want.right);
+        EXPECT_TRUE(icon || control.kind == dlg::ControlKind::DropDownCombo ||
+                    got.bottom - got.top == want.bottom);
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
+    EXPECT_EQ(child, nullptr);
+}
+
+TEST_F(Win32DialogTest, EachDialogIsItsTemplateEscAndTheCloseBoxEndItWritingNothing) {
+    win32::CComSettingsDlg com(services, nullptr);
+    win32::CCustomFileDlg custom(services, nullptr);
+    win32::CAboutDlg about(fakes.urls, nullptr);
+    const std::pair<win32::CModalDialog*, const dlg::DialogTemplate*> dialogs[] = {
+        {&com, &dlg::kComSettingsTemplate},
+        {&custom, &dlg::kCustomFileTemplate},
+        {&about, &dlg::kAboutTemplate}};
+    for (const auto& [dialog, table] : dialogs) {
+        const auto check_then_escape = [&](HWND h) {
+            ExpectBuiltFrom(h, *table);
+            PressKey(VK_ESCAPE);
+        };
+        EXPECT_EQ(RunDialog(*dialog, check_then_escape), IDCANCEL);
+        EXPECT_EQ(RunDialog(*dialog, [](HWND h) { PostMessageW(h, WM_SYSCOMMAND, SC_CLOSE, 0); }),
+                  IDCANCEL);
+    }
+    EXPECT_EQ(Stored(), Rows{});
+    EXPECT_TRUE(fakes.messages.shown.empty()) << "opening is no typing";
+}
+
+TEST_F(Win32DialogTest, OkStoresTheDefaultsOnAFirstRunAndAStoredRecordPreselectsTheLists) {
+    win32::CComSettingsDlg first(services, nullptr);
+    EXPECT_EQ(RunDialog(first, [](HWND h) { Click(h, IDOK); }), IDOK);
+    EXPECT_EQ(Stored(), (Rows{{"Port", "Com3"}, {"Speed", "115200"}, {"Parity", "NONE"},
+                              {"StopBits", "1"}, {"DataBits", "8"}}));
+
+    // A port the system reports beyond Com18 is listed after it.
+    HKEY serial = nullptr;
+    RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSerialComm, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    &serial, nullptr);
+    const wchar_t port[] = L"COM42";
+    RegSetValueExW(serial, L"\\Device\\KavelTest", 0, REG_SZ,
+                   reinterpret_cast<const BYTE*>(port), sizeof port);
+    const auto key = registry.CreateKey(kKey);
+    for (const auto& [name, text] : Rows{{"Port", "COM42"}, {"Speed", "9600 baud"},
+             {"Parity", "even"}, {"StopBits", "1.50"}, {"DataBits", "16"}}) {
+        key->SetString(name, text);
+    }
+    const std::pair<int, const char*> lists[] = {{ids::IDC_PORT, "Port"},
+        {ids::IDC_SPEED, "Speed"}, {ids::IDC_PARITY, "Parity"}, {ids::IDC_STOPBITS, "StopBits"},
+        {ids::IDC_DATABITS, "DataBits"}};
+    Rows shown;
+    win32::CComSettingsDlg again(services, nullptr);
+    EXPECT_EQ(RunDialog(again, [&](HWND h) {
+                  for (const auto& [id, name] : lists) shown[name] = Selected(h, id);
+                  Click(h, IDOK);
+              }),
+              IDOK);
+    RegDeleteValueW(serial, L"\\Device\\KavelTest");
+    RegCloseKey(serial);
+    EXPECT_EQ(shown, (Rows{{"Port", "COM42"}, {"Speed", "9600"}, {"Parity", "EVEN"},
+                           {"StopBits", "1"}, {"DataBits", "16"}}));
+    EXPECT_EQ(Stored(), shown) << "OK writes the selections back";
+}
+
+TEST_F(Win32DialogTest, TypingInThePortBoxShowsItsTextAndASelectionAnswersTheStar) {
+    for (const int button : {IDCANCEL, IDOK}) {
+        win32::CComSettingsDlg dialog(services, nullptr);
+        RunDialog(dialog, [&](HWND h) {
+            const HWND edit = GetWindow(GetDlgItem(h, ids::IDC_PORT), GW_CHILD);
+            for (const char key : {'x', '*'}) SendMessageW(edit, WM_CHAR, key, 1);
+            // Each key raises edit-update and edit-change.
+            EXPECT_EQ(TakeMessages(), (std::vector<std::string>{"x", "x", "x*", "x*"}));
+            SendMessageW(edit, WM_KEYDOWN, VK_DOWN, 0);  // the user picks an item
+            EXPECT_EQ(TakeMessages(), std::vector<std::string>{"It's got a *"});
+            Click(h, button);
+        });
+        // OK stores the item picked, never what the box showed; Cancel stores nothing.
+        EXPECT_EQ(Stored()["Port"], button == IDOK ? "Com1" : "");
+    }
+}
+
+TEST_F(Win32DialogTest, CustomFileStoresAnEmptyNameOrTheChosenPath) {
+    win32::CCustomFileDlg dialog(services, nullptr);
+    EXPECT_EQ(RunDialog(dialog, [](HWND h) { Click(h, IDOK); }), IDOK);
+    EXPECT_EQ(Stored(), (Rows{{"CustomFile", ""}}));
+    fakes.files.answer = "C:\\data\\mine.txt";
+    RunDialog(dialog, [](HWND h) {
+        Click(h, ids::IDC_BROWSE);
+        Click(h, IDOK);
+    });
+    EXPECT_EQ(Stored(), (Rows{{"CustomFile", "C:\\data\\mine.txt"}}));
+    ASSERT_EQ(fakes.files.requests.size(), 1u);
+    EXPECT_EQ(fakes.files.requests[0].start_folder, "C:\\");
+}
+
+TEST_F(Win32DialogTest, AboutBoxOpensWithOkFocusedAndMoreInfoLeavesItOpen) {
+    win32::CAboutDlg about(fakes.urls, nullptr);
+    EXPECT_EQ(RunDialog(about, [](HWND) { PressKey(VK_RETURN); }), IDOK);
+    EXPECT_EQ(RunDialog(about, [](HWND h) {
+                  Click(h, ids::IDC_MOREINFO);
+                  Click(h, ids::IDC_MOREINFO);
+                  EXPECT_TRUE(IsWindowVisible(h));
+                  Click(h, IDOK);
+              }),
+              IDOK);
+    EXPECT_EQ(fakes.urls.opened, std::vector<std::string>(2, std::string(dlg::kInfoPage)));
+}
+
+TEST(Win32FileChooser, StartsEmptyInTheRootOfCAndReturnsTheFullPathWithItsExtension) {
+    win32::Win32FileChooser chooser;
+    const FileChooserRequest request{
+        "C:\\", "txt", {{"Custom controls file (*.txt)", "*.txt"}, {"All files (*.*)", "*.*"}}};
+    // Wine adds the default extension to a name typed without one only when that file exists.
+    CloseHandle(CreateFileW(L"C:\\notes.txt", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
+                            nullptr));
+    std::string offered = "?";
+    std::string filter;
+    const std::string chosen = RunScripted(
+        [&] { return chooser.ChooseOpenFile(request); },
+        [] { return FindWindowW(L"#32770", nullptr); },
+        [&](HWND box) {
+            const HWND name = GetDlgItem(box, cmb13);
+            offered = ReadWindowText(name);
+            filter = ReadWindowText(GetDlgItem(box, cmb1));
+            SetWindowTextW(name, L"notes");
+            Click(box, IDOK);
+        });
+    EXPECT_EQ(offered, "");
+    EXPECT_EQ(filter, "Custom controls file (*.txt)");
+    DeleteFileW(L"C:\\notes.txt");
+    EXPECT_EQ(chosen, "C:\\notes.txt");
+}
+
+}  // namespace
+}  // namespace kavel::test
