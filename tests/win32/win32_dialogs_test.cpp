@@ -56,13 +56,7 @@ void Click(HWND dialog, int id) { SendMessageW(GetDlgItem(dialog, id), BM_CLICK,
 
 void PressKey(WPARAM key) { PostMessageW(GetFocus(), WM_KEYDOWN, key, 0); }
 
-std::string Selected(HWND dialog, int id) {
-    const HWND combo = GetDlgItem(dialog, id);
-    const auto at = SendMessageW(combo, CB_GETCURSEL, 0, 0);
-    wchar_t text[64] = {};
-    if (at != CB_ERR) SendMessageW(combo, CB_GETLBTEXT, at, reinterpret_cast<LPARAM>(text));
-    return win32::Narrow(text);
-}
+HWND EditField(HWND dialog, int list) { return GetWindow(GetDlgItem(dialog, list), GW_CHILD); }
 
 class Win32DialogTest : public testing::Test {
 protected:
@@ -177,7 +171,9 @@ TEST_F(Win32DialogTest, OkStoresTheDefaultsOnAFirstRunAndAStoredRecordPreselects
     Rows shown;
     win32::CComSettingsDlg again(services, nullptr);
     EXPECT_EQ(RunDialog(again, [&](HWND h) {
-                  for (const auto& [id, name] : lists) shown[name] = Selected(h, id);
+                  for (const auto& [id, name] : lists) {
+                      shown[name] = ReadWindowText(GetDlgItem(h, id));
+                  }
                   Click(h, IDOK);
               }),
               IDOK);
@@ -185,17 +181,20 @@ TEST_F(Win32DialogTest, OkStoresTheDefaultsOnAFirstRunAndAStoredRecordPreselects
     RegCloseKey(serial);
     EXPECT_EQ(shown, (Rows{{"Port", "COM42"}, {"Speed", "9600"}, {"Parity", "EVEN"},
                            {"StopBits", "1"}, {"DataBits", "16"}}));
-    EXPECT_EQ(Stored(), shown) << "OK writes the selections back";
+    EXPECT_EQ(Stored(), shown) << "OK writes the selected items back";
 }
 
 TEST_F(Win32DialogTest, TypingInThePortBoxShowsItsTextAndASelectionAnswersTheStar) {
     for (const int button : {IDCANCEL, IDOK}) {
         win32::CComSettingsDlg dialog(services, nullptr);
         RunDialog(dialog, [&](HWND h) {
-            const HWND edit = GetWindow(GetDlgItem(h, ids::IDC_PORT), GW_CHILD);
+            const HWND edit = EditField(h, ids::IDC_PORT);
             for (const char key : {'x', '*'}) SendMessageW(edit, WM_CHAR, key, 1);
             // Each key raises edit-update and edit-change.
             EXPECT_EQ(TakeMessages(), (std::vector<std::string>{"x", "x", "x*", "x*"}));
+            // Picking in another list is no business of the port box's.
+            SendMessageW(EditField(h, ids::IDC_PARITY), WM_KEYDOWN, VK_DOWN, 0);
+            EXPECT_EQ(TakeMessages(), std::vector<std::string>{});
             SendMessageW(edit, WM_KEYDOWN, VK_DOWN, 0);  // the user picks an item
             EXPECT_EQ(TakeMessages(), std::vector<std::string>{"It's got a *"});
             Click(h, button);
@@ -221,7 +220,11 @@ TEST_F(Win32DialogTest, CustomFileStoresAnEmptyNameOrTheChosenPath) {
 
 TEST_F(Win32DialogTest, AboutBoxOpensWithOkFocusedAndMoreInfoLeavesItOpen) {
     win32::CAboutDlg about(fakes.urls, nullptr);
-    EXPECT_EQ(RunDialog(about, [](HWND) { PressKey(VK_RETURN); }), IDOK);
+    EXPECT_EQ(RunDialog(about, [](HWND) {
+                  EXPECT_EQ(GetDlgCtrlID(GetFocus()), IDOK);
+                  PressKey(VK_RETURN);
+              }),
+              IDOK);
     EXPECT_EQ(RunDialog(about, [](HWND h) {
                   Click(h, ids::IDC_MOREINFO);
                   Click(h, ids::IDC_MOREINFO);
