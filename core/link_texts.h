@@ -29,6 +29,10 @@ inline constexpr std::string_view kOpenMissingFormat =
     "3.  %s: no such device - plug the board in or choose its port in Options > Comm settings";
 // Any other reason: the device and the system's text.
 inline constexpr std::string_view kOpenOtherFormat = "3.  %s: %s";
+// A stored port name the link cannot read, so that the default port is used instead: the limit
+// and that port.
+inline constexpr std::string_view kPortTooLongFormat =
+    "3.  Port name in the settings longer than %d characters - using %s";
 
 inline constexpr std::string_view kNotOpen = "3. Can't send, the comms port is not open";
 // "3.  %d bytes sent - %s" (two blanks after "3.")

@@ -20,6 +20,10 @@ inline constexpr std::string_view kCustomFile = "CustomFile";
 
 // Every reader queries a value into 50 bytes: at most 24 UTF-16 characters and the NUL.
 inline constexpr std::size_t kValueBufferBytes = 50;
+inline constexpr std::size_t kValueMaxChars = kValueBufferBytes / 2 - 1;
+// Large enough for any value a user may have stored (a path of 32767 characters), so that a
+// value too long for the readers is told apart from a missing one.
+inline constexpr std::size_t kAnyValueBytes = 2 * (32767 + 1);
 
 inline constexpr int kPortCount = 18;  // "Com1" .. "Com18"
 inline constexpr std::string_view kPortPrefix = "Com";

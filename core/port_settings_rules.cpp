@@ -45,6 +45,10 @@ Text ReadValue(ISettingsKey& key, std::string_view name) {
     return key.QueryString(std::string(name), record::kValueBufferBytes);
 }
 
+bool TooLongToRead(ISettingsKey& key, std::string_view name) {
+    return !ReadValue(key, name) && key.QueryString(std::string(name), record::kAnyValueBytes);
+}
+
 Position DialogSpeed(const Text& stored) {
     if (!stored) return std::nullopt;
     const Position p = IndexOfNumber(record::kSpeeds, ParseLeadingInt(*stored));

@@ -15,6 +15,8 @@ using Position = std::optional<int>;  // a list position, or no selection
 
 // Reads one record value through the 50-byte buffer.
 Text ReadValue(ISettingsKey& key, std::string_view name);
+// A value that is stored but does not fit that buffer (it reads as missing).
+bool TooLongToRead(ISettingsKey& key, std::string_view name);
 
 // The Com Settings dialog's selections (list positions of the record's text tables).
 Position DialogSpeed(const Text& stored);

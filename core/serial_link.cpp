@@ -28,6 +28,12 @@ bool SerialLink::ReadPortPath(std::string& path) {
         return false;
     }
     path = rules::PortPath(rules::ReadValue(*key, record::kPort));
+    if (rules::TooLongToRead(*key, record::kPort)) {
+        std::array<char, 200> line{};
+        std::snprintf(line.data(), line.size(), texts::kPortTooLongFormat.data(),
+                      static_cast<int>(record::kValueMaxChars), record::kDefaultPort.data());
+        m_connect_notice = line.data();
+    }
     return true;  // the key closes here
 }
 
@@ -68,7 +74,8 @@ bool SerialLink::AcquireHandle(const std::string& path) {
     m_port_handle = m_device.Open(path);
     m_sio.m_handle = m_port_handle;
     if (m_port_handle == kInvalidHandle) {
-        m_open_failure_line = FailureLine(m_device.LastOpenFailure());
+        // The notice that the default port stands in for the stored one says more.
+        if (m_connect_notice.empty()) m_connect_notice = FailureLine(m_device.LastOpenFailure());
         m_messages.Show(std::string(texts::kCantOpenPrefix) + path +
                             std::string(texts::kCantOpenSuffix),
                         MessageIcon::Error);
@@ -110,7 +117,7 @@ bool SerialLink::ApplyLineSettings() {
 }
 
 bool SerialLink::OpenPort() {
-    m_open_failure_line.clear();
+    m_connect_notice.clear();
     std::string path;
     if (!ReadPortPath(path) || !AcquireHandle(path)) return false;
     m_port_open = true;

@@ -38,9 +38,10 @@ public:
 
     bool OpenPort();
     bool ClosePort();
-    // After an OpenPort that could not open the device: status line 3 telling why and what to
-    // do; empty after any other outcome or where the system did not say.
-    const std::string& OpenFailureLine() const { return m_open_failure_line; }
+    // Status line 3 after an OpenPort: that the stored port name is too long to read (so the
+    // default port was used), else why the device could not be opened and what to do; empty
+    // after any other outcome or where the system did not say.
+    const std::string& ConnectNotice() const { return m_connect_notice; }
     // Formats and writes one command; refuses when not connected.
     SendReport Send(char letter, int value, bool connected);
 
@@ -59,7 +60,7 @@ private:
     ISettingsStore& m_store;
     IMessageBox& m_messages;
     ISleeper& m_sleeper;
-    std::string m_open_failure_line;
+    std::string m_connect_notice;
 };
 
 }  // namespace kavel

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <set>
 
+#include "core/number_parse.h"
 #include "core/port_settings_record.h"
 
 namespace kavel {
@@ -39,6 +40,9 @@ std::vector<SystemPort> ExtraPortEntries(const std::vector<SystemPort>& reported
     std::set<std::string> seen;
     for (const SystemPort& port : reported) {
         if (port.name.empty() || NamedByComItem(port.name)) continue;
+        // A name longer than the record's readers take would be stored and then read as
+        // missing, so that the next connect opened the default port instead.
+        if (Utf16Length(port.name) > record::kValueMaxChars) continue;
         if (!seen.insert(port.name).second) continue;
         entries.push_back(port);
     }

@@ -21,7 +21,8 @@ public:
 };
 
 // The ports to list after "Com1" .. "Com18": each name once, in the order reported, without
-// empty names and without the devices that "Com1" .. "Com18" already name.
+// empty names, without the devices that "Com1" .. "Com18" already name, and without names too
+// long for the port settings record's readers (more than 24 characters).
 std::vector<SystemPort> ExtraPortEntries(const std::vector<SystemPort>& reported);
 
 // The text shown when the pointer rests on a listed port: description and manufacturer.

@@ -33,8 +33,9 @@ void ControlPanel::Connect() {
     m_status1 = panel_texts::kConnect;
     m_status2 = opened ? panel_texts::kConnected : panel_texts::kConnectFailed;
     m_connected = opened;
-    // Why the device could not be opened, where the system says (the box only names the port).
-    if (!m_link.OpenFailureLine().empty()) m_status3 = m_link.OpenFailureLine();
+    // What the link has to tell beyond the box: a stored port name it could not read, or why
+    // the device could not be opened.
+    if (!m_link.ConnectNotice().empty()) m_status3 = m_link.ConnectNotice();
 }
 
 // Disconnected whatever the close returns; a failed close has shown its box.

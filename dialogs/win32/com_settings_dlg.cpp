@@ -37,7 +37,7 @@ BOOL CComSettingsDlg::OnInitDialog() {
 
 void CComSettingsDlg::OnCommand(int id, int code) {
     if (id == ids::IDC_PORT) {
-        if (m_rules_calls > 0) return;
+        if (m_rules_calls > 0) return;  // the rules' own changes are no user's
         if (code == CBN_EDITCHANGE || code == CBN_EDITUPDATE) OnEditChangePort();
         if (code == CBN_SELCHANGE) OnSelChangePort();
     } else if (id == IDOK && code == BN_CLICKED) {

@@ -3,7 +3,7 @@
 
 namespace kavel {
 
-// A centred edit box that takes only digits when typed. Pasted text goes in as it is; the
+// A centred edit box that takes only the ASCII digits when typed (keys or an input method). Pasted text goes in as it is; the
 // panel reads a text that is not a number as 0.
 class NumberEdit : public QLineEdit {
 public:
@@ -11,6 +11,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 };
 
 }  // namespace kavel

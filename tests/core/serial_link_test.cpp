@@ -104,7 +104,7 @@ TEST_F(SerialLinkTest, WithoutTheKeyOrTheDeviceNothingIsHeld) {
 
 // Status line 3 after a connect that could not open the device: why, and what to do. A missing
 // and a busy port are told apart on real devices through the panel.
-TEST(OpenFailureLine, TellsTheReasonAndTheCureBesideTheBoxUntilTheNextConnectGetsFurther) {
+TEST(ConnectNotice, TellsTheReasonAndTheCureBesideTheBoxUntilTheNextConnectGetsFurther) {
     const struct {
         OpenFailure failure;
         const char* line;
@@ -128,13 +128,41 @@ TEST(OpenFailureLine, TellsTheReasonAndTheCureBesideTheBoxUntilTheNextConnectGet
         fakes.serial.open_failure = r.failure;
         SerialLink link(fakes.serial, fakes.settings, fakes.messages, fakes.sleeper);
         EXPECT_FALSE(link.OpenPort());
-        EXPECT_EQ(link.OpenFailureLine(), r.line);
+        EXPECT_EQ(link.ConnectNotice(), r.line);
         EXPECT_EQ(fakes.messages.shown.size(), 1u) << "the box still comes first";
 
         fakes.serial.Succeed(SerialStep::Open);
         fakes.serial.Fail(SerialStep::SetState);
         EXPECT_FALSE(link.OpenPort());
-        EXPECT_EQ(link.OpenFailureLine(), "");
+        EXPECT_EQ(link.ConnectNotice(), "");
+    }
+}
+
+// A stored port name too long to read: the connect uses Com3 and says so, whether Com3 opens
+// or not; one character less is read as it stands.
+TEST(ConnectNotice, AStoredPortNameTooLongToReadIsToldWhenTheDefaultPortStandsIn) {
+    const std::string notice =
+        "3.  Port name in the settings longer than 24 characters - using Com3";
+    const std::string longest(24, 'p');
+    const struct {
+        std::string port;
+        bool opens;
+        std::string path;
+        std::string line;
+    } rows[] = {
+        {longest, true, "//./" + longest, ""},
+        {"/home/user/kavel-board-01", true, "//./Com3", notice},
+        {"/home/user/kavel-board-01", false, "//./Com3", notice},
+    };
+    for (const auto& r : rows) {
+        test::FakeServices fakes;
+        fakes.settings.Put(kKey, "Port", r.port);
+        if (!r.opens) fakes.serial.Fail(SerialStep::Open);
+        fakes.serial.open_failure = {Kind::Missing, "/dev/ttyS2", "", "No such file or directory"};
+        SerialLink link(fakes.serial, fakes.settings, fakes.messages, fakes.sleeper);
+        EXPECT_EQ(link.OpenPort(), r.opens);
+        EXPECT_EQ(fakes.serial.opened_paths, std::vector<std::string>{r.path});
+        EXPECT_EQ(link.ConnectNotice(), r.line);
     }
 }
 

@@ -50,8 +50,10 @@ protected:
 // How each text reads is the record's own test; here each value reaches its own list, and
 // the port list ends with the system's ports that no "Com" item names.
 TEST_F(ComSettingsRulesTest, OpeningListsThePortsAndSelectsWhatEachStoredValueReadsAs) {
+    const std::string longest(24, 'n'), too_long(25, 'n');  // the record's readers take 24
     ports.ports = {{"ttyACM0", "", ""}, {kCom1Device, "", ""}, {kCom18Device, "", ""},
-                   {kOther, "", ""}, {"ttyACM0", "", ""}, {"", "", ""}, {"ttyUSB0", "", ""}};
+                   {kOther, "", ""},    {"ttyACM0", "", ""},  {"", "", ""},
+                   {too_long, "", ""},  {"ttyUSB0", "", ""},  {longest, "", ""}};
     const struct {
         std::optional<Values> record;
         Texts shown;  // port, parity, speed, data bits, stop bits
@@ -76,7 +78,7 @@ TEST_F(ComSettingsRulesTest, OpeningListsThePortsAndSelectsWhatEachStoredValueRe
         EXPECT_TRUE(Messages().empty());
     }
     EXPECT_EQ(Texts(port.items.begin() + 16, port.items.end()),
-              (Texts{"Com17", "Com18", "ttyACM0", kOther, "ttyUSB0"}));
+              (Texts{"Com17", "Com18", "ttyACM0", kOther, "ttyUSB0", longest}));
 }
 
 TEST_F(ComSettingsRulesTest, OkStoresEachSelectedItemOrItsDefaultNeverTypedText) {

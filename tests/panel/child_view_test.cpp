@@ -102,6 +102,16 @@ TEST_F(PanelTest, MouseButtonsAndKeysReachTheRules) {
     QLineEdit* left = Peer(*panel).m_left_edit;  // digits only when typed; a paste goes in
     left->clear();
     QTest::keyClicks(left, "1a2- 3.");
+    // One key each, as a keyboard or xdotool types them: a letter with an accent, an
+    // Arabic-Indic digit, a character beyond the Basic Multilingual Plane; and the same
+    // composed with an input method.
+    for (const char* typed : {"\xC3\xA9", "\xD9\xA3", "\xF0\x9F\x98\x80"}) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8(typed));
+        QApplication::sendEvent(left, &key);
+        QInputMethodEvent composed;
+        composed.setCommitString(QString::fromUtf8(typed));
+        QApplication::sendEvent(left, &composed);
+    }
     EXPECT_EQ(left->text(), "123");
     QTest::keyClick(left, Qt::Key_Return);
     QApplication::clipboard()->setText("abc");

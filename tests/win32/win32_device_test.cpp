@@ -38,7 +38,7 @@ TEST_F(Win32DeviceTest, AMissingPortShowsTheOpenBoxAndHoldsNoHandle) {
     EXPECT_FALSE(link.m_port_open);
     EXPECT_EQ(link.m_port_handle, kInvalidHandle);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-    EXPECT_EQ(link.OpenFailureLine(),
+    EXPECT_EQ(link.ConnectNotice(),
               "3.  //./COM9: no such device - plug the board in or choose its port in "
               "Options > Comm settings");
 }
