@@ -18,14 +18,15 @@
 #include <vector>
 
 #include "core/port_settings_record.h"
+#include "dialogs/win32/win32_text_box.h"
 #include "panel/panel_geometry.h"
-#include "platform/win32/wide_text.h"
 #include "tests/fakes/fake_services.h"
 
 namespace kavel::test {
 namespace {
 
 using Cmds = std::vector<std::string>;
+using win32::ReadWindowText;
 constexpr LPARAM kOnUsb = MAKELPARAM(75, 445);
 constexpr COLORREF kWhite = RGB(255, 255, 255), kTeal = RGB(0, 128, 128), kBlue = RGB(0, 0, 255);
 constexpr COLORREF kLabelBand = RGB(0, 252, 234), kStatusBand = RGB(187, 240, 238);
@@ -52,11 +53,6 @@ protected:
         Send(WM_LBUTTONDOWN, MK_LBUTTON, kOnUsb);
         ASSERT_TRUE(panel.Rules().m_connected);
         fakes.sleeper.pauses.clear();
-    }
-    std::string Text(HWND window) {
-        wchar_t text[64] = {};
-        GetWindowTextW(window, text, 64);
-        return win32::Narrow(text);
     }
 
     FakeServices fakes;
@@ -92,12 +88,12 @@ TEST_F(Win32PanelTest, WindowAndControlsAsCreated) {
         GetScrollRange(bar, SB_CTL, &min, &max);
         EXPECT_EQ(std::pair(min, max), std::pair(kScrollMinimum, kParameters[i].maximum));
         EXPECT_EQ(GetScrollPos(bar, SB_CTL), panel.Rules().Thumb(int(i)));
-        EXPECT_EQ(Text(edit), std::to_string(panel.Rules().Value(int(i))));
+        EXPECT_EQ(ReadWindowText(edit), std::to_string(panel.Rules().Value(int(i))));
         EXPECT_FALSE(shown(bar));
     }
     const HWND check = Control(ids::IDC_AUTOSEND);
     EXPECT_EQ(place(check), geometry::kAutoSendRect);
-    EXPECT_EQ(Text(check), "Auto send");
+    EXPECT_EQ(ReadWindowText(check), "Auto send");
     EXPECT_EQ(place(Control(ids::IDC_STOP)), geometry::kStopRect);
     EXPECT_FALSE(shown(check));
     Send(WM_PAINT, 0);
@@ -116,12 +112,12 @@ TEST_F(Win32PanelTest, ScrollCodesReachTheRulesAndTheCheckBoxGatesThem) {
     Send(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 11), reinterpret_cast<LPARAM>(duty));
     EXPECT_EQ(Sent(), Cmds{"y190"});
     EXPECT_EQ(GetScrollPos(duty, SB_CTL), 11);
-    EXPECT_EQ(Text(Control(kParameters[kDutyCycle].edit_id)), "90");
+    EXPECT_EQ(ReadWindowText(Control(kParameters[kDutyCycle].edit_id)), "90");
 
     SendMessageW(Control(ids::IDC_AUTOSEND), BM_SETCHECK, BST_UNCHECKED, 0);
     Send(WM_VSCROLL, SB_PAGEUP, reinterpret_cast<LPARAM>(duty));
     EXPECT_EQ(Sent(), Cmds{});
-    EXPECT_EQ(Text(Control(kParameters[kDutyCycle].edit_id)), "100");
+    EXPECT_EQ(ReadWindowText(Control(kParameters[kDutyCycle].edit_id)), "100");
     SendMessageW(Control(ids::IDC_AUTOSEND), BM_SETCHECK, BST_CHECKED, 0);
     Send(WM_VSCROLL, SB_ENDSCROLL, reinterpret_cast<LPARAM>(duty));
     EXPECT_EQ(Sent(), Cmds{"y200"});
@@ -175,31 +171,21 @@ TEST_F(Win32PanelTest, RightAndSideButtonsStepTheGroup) {
 }
 
 // The Options commands run their dialogs modally over the main window: seen from inside the
-// modal loop (the one shown window of the thread), with the main window disabled, then
-// cancelled.
+// modal loop, active over the disabled main window, then cancelled.
 TEST_F(Win32PanelTest, OptionsCommandsRunTheirDialogsOverTheMainWindow) {
-    static HWND dialog, main_window;
+    static HWND main_window;
     static std::string seen;
     main_window = frame;
     for (const auto& [command, table] :
          {std::pair{ids::ID_COMM_SETTINGS, &dlg::kComSettingsTemplate},
           std::pair{ids::ID_CUSTOM_FILE, &dlg::kCustomFileTemplate}}) {
-        dialog = nullptr;
         seen.clear();
         SetTimer(nullptr, 0, 0, [](HWND, UINT, UINT_PTR timer, DWORD) {
-            EnumThreadWindows(
-                GetCurrentThreadId(),
-                [](HWND window, LPARAM) -> BOOL {
-                    if (IsWindowVisible(window)) dialog = window;
-                    return dialog == nullptr;
-                },
-                0);
-            if (dialog == nullptr) return;
+            const HWND dialog = GetActiveWindow();
+            if (dialog == nullptr || !IsWindowVisible(dialog)) return;
             KillTimer(nullptr, timer);
             const HWND owner = GetWindow(dialog, GW_OWNER);
-            wchar_t title[64] = {};
-            GetWindowTextW(dialog, title, 64);
-            seen = win32::Narrow(title) + (IsWindowEnabled(owner) ? "" : ", over a disabled ") +
+            seen = ReadWindowText(dialog) + (IsWindowEnabled(owner) ? "" : ", over a disabled ") +
                    (owner == main_window ? "main window" : "window");
             PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         });
