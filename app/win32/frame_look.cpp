@@ -23,13 +23,18 @@ GradientColours ToGradient(const res::Gradient& gradient) {
     return {ToColorRef(gradient[0]), ToColorRef(gradient[1])};
 }
 
-BYTE Middle(BYTE a, BYTE b) { return static_cast<BYTE>((a + b) / 2); }
+BYTE Middle(BYTE a, BYTE b) {
+    return static_cast<BYTE>((a + b) / 2);
+}
 
 // TRIVERTEX channels are 16 bits wide.
 TRIVERTEX Vertex(LONG x, LONG y, COLORREF colour) {
-    return {x, y, static_cast<COLOR16>(GetRValue(colour) << 8),
+    return {x,
+            y,
+            static_cast<COLOR16>(GetRValue(colour) << 8),
             static_cast<COLOR16>(GetGValue(colour) << 8),
-            static_cast<COLOR16>(GetBValue(colour) << 8), 0};
+            static_cast<COLOR16>(GetBValue(colour) << 8),
+            0};
 }
 
 }  // namespace
@@ -37,11 +42,11 @@ TRIVERTEX Vertex(LONG x, LONG y, COLORREF colour) {
 void FrameLook::Select(const LookSelection& look) {
     const res::LookColours& colours = ColoursOf(look);
     m_colours = LookPalette{
-        ToColorRef(colours.text),       ToGradient(colours.menubar),
-        ToGradient(colours.bar),        ToColorRef(colours.bar_border),
-        ToColorRef(colours.menu),       ToGradient(colours.hot),
-        ToColorRef(colours.hot_border), ToColorRef(colours.hot_text),
-        ToColorRef(colours.pressed),    ToGradient(colours.status),
+        ToColorRef(colours.text),        ToGradient(colours.menubar),
+        ToGradient(colours.bar),         ToColorRef(colours.bar_border),
+        ToColorRef(colours.menu),        ToGradient(colours.hot),
+        ToColorRef(colours.hot_border),  ToColorRef(colours.hot_text),
+        ToColorRef(colours.pressed),     ToGradient(colours.status),
         ToColorRef(colours.status_text), ToColorRef(colours.tooltip),
     };
     m_menubar_brush.reset(CreateSolidBrush(MenuBarColour()));

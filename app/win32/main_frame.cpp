@@ -28,7 +28,9 @@ HACCEL CreateMainAccelerators() {
     return CreateAcceleratorTableW(table, static_cast<int>(std::size(table)));
 }
 
-bool IsShown(HWND window) { return window && (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE); }
+bool IsShown(HWND window) {
+    return window && (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE);
+}
 
 int HeightOf(HWND window) {
     RECT rect{};
@@ -69,10 +71,10 @@ bool CMainFrame::LoadFrame(int resource_id, DWORD style) {
     return m_hwnd != nullptr;
 }
 
-LRESULT CALLBACK CMainFrame::WindowProc(HWND window, UINT message, WPARAM wparam,
-                                        LPARAM lparam) {
+LRESULT CALLBACK CMainFrame::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE) {
-        auto* frame = static_cast<CMainFrame*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+        auto* frame =
+            static_cast<CMainFrame*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
         frame->m_hwnd = window;
         frame->m_menu_bar.Release();  // the window destroys its menu
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(frame));
@@ -195,9 +197,12 @@ void CMainFrame::Close() {
 
 HWND CMainFrame::Bar(int bar_id) const {
     switch (bar_id) {
-        case AFX_IDW_TOOLBAR: return m_tool_bar.Handle();
-        case AFX_IDW_STATUS_BAR: return m_status_bar.Handle();
-        default: return nullptr;
+        case AFX_IDW_TOOLBAR:
+            return m_tool_bar.Handle();
+        case AFX_IDW_STATUS_BAR:
+            return m_status_bar.Handle();
+        default:
+            return nullptr;
     }
 }
 
@@ -214,6 +219,8 @@ void CMainFrame::ShowBar(int bar_id, bool show) {
     RecalcLayout();
 }
 
-void CMainFrame::OpenCustomization() { m_tool_bar.Customize(); }
+void CMainFrame::OpenCustomization() {
+    m_tool_bar.Customize();
+}
 
 }  // namespace kavel::win32

@@ -44,7 +44,9 @@ void CMainFrame::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
     ShowPrompt((flags & (MF_POPUP | MF_SEPARATOR)) ? kNoPrompt : static_cast<int>(item));
 }
 
-void CMainFrame::ShowPrompt(int id) { m_status_bar.SetMessageText(Widen(res::PromptFor(id))); }
+void CMainFrame::ShowPrompt(int id) {
+    m_status_bar.SetMessageText(Widen(res::PromptFor(id)));
+}
 
 std::optional<LRESULT> CMainFrame::OnNotify(NMHDR& header) {
     if (const auto answered = m_tool_bar.OnNotify(header, m_look)) return answered;

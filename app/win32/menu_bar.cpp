@@ -89,8 +89,7 @@ void MenuBar::AppendBarsList(HMENU menu) {
     m_bars_menu = menu;
     AppendCommand(menu, ids::ID_VIEW_TOOLBAR, Widen(res::StringFor(ids::IDS_TOOLBAR_STANDARD)));
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendCommand(menu, ids::ID_VIEW_CUSTOMIZE,
-                  Widen(res::StringFor(ids::IDS_TOOLBAR_CUSTOMIZE)));
+    AppendCommand(menu, ids::ID_VIEW_CUSTOMIZE, Widen(res::StringFor(ids::IDS_TOOLBAR_CUSTOMIZE)));
 }
 
 void MenuBar::ApplyLook(const FrameLook& look) const {
@@ -109,8 +108,8 @@ void MenuBar::Update(HMENU popup, ICmdTarget& chain) {
         MENUITEMINFOW info{};
         info.cbSize = sizeof info;
         info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE;
-        if (!GetMenuItemInfoW(popup, static_cast<UINT>(position), TRUE, &info) ||
-            info.hSubMenu || (info.fType & MFT_SEPARATOR))
+        if (!GetMenuItemInfoW(popup, static_cast<UINT>(position), TRUE, &info) || info.hSubMenu ||
+            (info.fType & MFT_SEPARATOR))
             continue;
         CCmdUI ui(static_cast<int>(info.wID));
         chain.OnUpdateCmdUI(ui);
@@ -178,8 +177,7 @@ bool MenuBar::OnDrawItem(const DRAWITEMSTRUCT& item, const FrameLook& look) cons
 bool MenuBar::OnMenuChar(wchar_t key, HMENU menu, LRESULT& result) const {
     if (menu != m_bar) return false;
     for (std::size_t index = 0; index < std::size(res::kMainMenu); ++index) {
-        if (std::towupper(Mnemonic(Widen(res::kMainMenu[index].text))) ==
-            std::towupper(key)) {
+        if (std::towupper(Mnemonic(Widen(res::kMainMenu[index].text))) == std::towupper(key)) {
             result = MAKELRESULT(index, MNC_EXECUTE);
             return true;
         }

@@ -50,7 +50,9 @@ bool StatusBar::Create(HWND frame) {
     return true;
 }
 
-void StatusBar::SetMessageText(const std::wstring& text) { SetPaneText(0, text); }
+void StatusBar::SetMessageText(const std::wstring& text) {
+    SetPaneText(0, text);
+}
 
 void StatusBar::SetPaneText(int pane, std::wstring text) {
     auto& current = m_texts.at(static_cast<std::size_t>(pane));

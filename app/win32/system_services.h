@@ -8,10 +8,10 @@
 #include "app/app_identity.h"
 #include "platform/services.h"
 #include "platform/win32/registry_store.h"
+#include "platform/win32/win32_file_chooser.h"
 #include "platform/win32/win32_message_box.h"
 #include "platform/win32/win32_serial_device.h"
 #include "platform/win32/win32_sleeper.h"
-#include "platform/win32/win32_file_chooser.h"
 #include "platform/win32/win32_url_opener.h"
 
 namespace kavel::win32 {

@@ -19,8 +19,8 @@ constexpr auto& kButtons = res::kStandardToolbarButtons;
 constexpr int kPictureCount =
     static_cast<int>(std::size(kButtons)) -
     static_cast<int>(std::count(std::begin(kButtons), std::end(kButtons), res::kToolbarSeparator));
-constexpr COLORREF kMaskColour = RGB(win32res::kToolbarMaskRed, win32res::kToolbarMaskGreen,
-                                     win32res::kToolbarMaskBlue);
+constexpr COLORREF kMaskColour =
+    RGB(win32res::kToolbarMaskRed, win32res::kToolbarMaskGreen, win32res::kToolbarMaskBlue);
 
 // The table's entries as toolbar buttons; each picture is the next one of the strip.
 TBBUTTON ButtonAt(std::size_t index) {
@@ -63,9 +63,9 @@ bool ToolBar::Create(HWND frame, bool hicolor_images) {
     const int strip = hicolor_images ? ids::IDR_MAINFRAME_256 : ids::IDR_MAINFRAME;
     const HBITMAP pictures = LoadBitmapW(instance, MAKEINTRESOURCEW(strip));
     if (!pictures) return false;
-    m_images = ImageList_Create(res::kToolbarImageWidth, res::kToolbarImageHeight,
-                                (hicolor_images ? ILC_COLOR24 : ILC_COLOR4) | ILC_MASK,
-                                kPictureCount, 0);
+    m_images =
+        ImageList_Create(res::kToolbarImageWidth, res::kToolbarImageHeight,
+                         (hicolor_images ? ILC_COLOR24 : ILC_COLOR4) | ILC_MASK, kPictureCount, 0);
     const bool loaded = m_images && ImageList_AddMasked(m_images, pictures, kMaskColour) >= 0;
     DeleteObject(pictures);
     if (!loaded) return false;
@@ -102,7 +102,9 @@ void ToolBar::ApplyLook(const FrameLook& look) const {
     if (tips) SendMessageW(tips, TTM_SETTIPBKCOLOR, look.Colours().tooltip, 0);
 }
 
-void ToolBar::Customize() const { SendMessageW(m_hwnd, TB_CUSTOMIZE, 0, 0); }
+void ToolBar::Customize() const {
+    SendMessageW(m_hwnd, TB_CUSTOMIZE, 0, 0);
+}
 
 std::optional<LRESULT> ToolBar::OnNotify(NMHDR& header, const FrameLook& look) const {
     const HWND tips = reinterpret_cast<HWND>(SendMessageW(m_hwnd, TB_GETTOOLTIPS, 0, 0));

@@ -8,6 +8,7 @@
 #include "res/resource_ids.h"
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <optional>

@@ -3,8 +3,8 @@
 // and the application, the update pass on WM_INITMENUPOPUP and on the toolbar, prompts in
 // the status bar, a look painted on the bars, and OLE failing at start-up.
 
-#include "app/win32/kavel_app.h"
 #include "app/win32/main_frame.h"
+#include "app/win32/kavel_app.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,7 @@ protected:
     void TearDown() override {
         app->ExitInstance();
         MSG left{};  // the frame's WM_QUIT must not end a later test's dialog
-        while (PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE)) {}
+        while (PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE)) continue;
     }
     LRESULT Send(UINT message, WPARAM wparam, LPARAM lparam = 0) {
         return SendMessageW(hwnd, message, wparam, lparam);
@@ -102,7 +102,7 @@ TEST_F(MainFrameTest, CommandsReachThePanelTheFrameAndTheApplication) {
     EXPECT_EQ(frame->View().Rules().m_status1, panel_texts::kNotConnected1);
     Send(WM_COMMAND, MAKEWPARAM(ID_VIEW_APPLOOK_OFF_2007_SILVER, 1));  // the frame's, by key
     EXPECT_EQ(fakes.settings.Get("Software\\Local AppWizard-Generated Applications\\Kavel",
-                                   "ApplicationLook"),
+                                 "ApplicationLook"),
               "217");
     Send(WM_COMMAND, ID_VIEW_USER_CONTROLS);  // the application's
     EXPECT_EQ(g_controls_mode, 1);
@@ -152,8 +152,8 @@ TEST_F(MainFrameTest, LookColoursReachTheBars) {
     const HDC memory = CreateCompatibleDC(screen);
     const HBITMAP canvas = CreateCompatibleBitmap(screen, 400, 40);
     SelectObject(memory, canvas);
-    SendMessageW(GetDlgItem(hwnd, AFX_IDW_TOOLBAR), WM_ERASEBKGND,
-                 reinterpret_cast<WPARAM>(memory), 0);
+    SendMessageW(GetDlgItem(hwnd, AFX_IDW_TOOLBAR), WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory),
+                 0);
     EXPECT_EQ(GetPixel(memory, 300, 0), RGB(0x8f, 0x8f, 0x8f));
     const HWND status = GetDlgItem(hwnd, AFX_IDW_STATUS_BAR);
     RECT pane{};
@@ -172,8 +172,8 @@ TEST(KavelAppTest, NoWindowWhenOleDoesNotStart) {
     EXPECT_FALSE(app.InitInstance());
     EXPECT_EQ(app.GetMainWnd(), nullptr);
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
-    EXPECT_EQ(fakes.messages.shown[0], (ShownMessage{std::string(res::StringFor(IDP_OLE_INIT_FAILED)),
-                                                     MessageIcon::None}));
+    EXPECT_EQ(fakes.messages.shown[0],
+              (ShownMessage{std::string(res::StringFor(IDP_OLE_INIT_FAILED)), MessageIcon::None}));
     app.ExitInstance();
     CoUninitialize();
 }
