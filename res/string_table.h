@@ -14,6 +14,8 @@ struct StringEntry {
 };
 
 inline constexpr StringEntry kStringTable[] = {
+    {ids::IDP_OLE_INIT_FAILED,
+     "OLE initialization failed.  Make sure that the OLE libraries are the correct version."},
     {ids::IDS_TOOLBAR_STANDARD, "Standard"},
     {ids::IDS_TOOLBAR_CUSTOMIZE, "Customize..."},
     {ids::IDR_MAINFRAME, "Kavel"},

@@ -6,8 +6,8 @@ and each program's stripped size.
 
     bench/win32/run.py [PROGRAM [REFERENCE [RUNS]]]
 
-PROGRAM defaults to Kavel's bench build (build/win32/bench/win32/bench_kavel_win32.exe) and,
-until that exists, to the bare window; REFERENCE to the bare window
+PROGRAM defaults to Kavel's bench build (build/win32/bench/win32/bench_kavel_win32.exe),
+REFERENCE to the bare window
 (build/win32/bench/win32/bench_bare_window_win32.exe); RUNS to 15. Build them first with
 `cmake --preset win32 && cmake --build --preset win32`. They run in the GUI tests' prefix,
 build/win32/wine-prefix-gui (made on first use), with one wineserver for every run.
@@ -54,7 +54,7 @@ def main():
     args = sys.argv[1:] + [""] * 3  # an empty argument takes the default
     kavel = os.path.join(BENCH, "bench_kavel_win32.exe")
     bare = os.path.join(BENCH, "bench_bare_window_win32.exe")
-    program = args[0] or (kavel if os.path.exists(kavel) else bare)
+    program = args[0] or kavel
     reference = args[1] or bare
     runs = int(args[2] or 15)
     for exe in (program, reference):

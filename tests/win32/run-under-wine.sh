@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64 python3 nsis
-          fonts-wine xvfb xauth xdotool)
+          fonts-wine fonts-liberation2 xvfb xauth xdotool)
 missing=()
 for package in "${packages[@]}"; do
   dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")

@@ -4,6 +4,7 @@
 //                                    top-level window TITLE or of its descendant with control
 //                                    id ID, as "X Y WIDTH HEIGHT"
 //   window_query text TITLE ID       that descendant's text
+//   window_query frame TITLE         the whole window TITLE, frame and caption included
 // Exits with 1 while there is no such window.
 
 #include <windows.h>
@@ -44,6 +45,13 @@ int main(int argc, char* argv[]) {
         SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
                             SMTO_ABORTIFHUNG, kReplyTimeoutMs, nullptr);
         std::printf("%s\n", text);
+        return 0;
+    }
+    if (std::string_view(argv[1]) == "frame") {
+        RECT frame{};
+        GetWindowRect(window, &frame);
+        std::printf("%ld %ld %ld %ld\n", frame.left, frame.top, frame.right - frame.left,
+                    frame.bottom - frame.top);
         return 0;
     }
     RECT client{};

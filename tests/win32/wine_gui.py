@@ -7,6 +7,7 @@ screen's frame buffer in a file), then:
     gui = WineGui(prefix, window_query_exe)    # the prefix is made on first use
     program = gui.start(exe)                     # program.output(): its text, CRs stripped
     area = gui.wait_client("Kavel", 101)         # a window's client area on the screen
+    gui.frame("Kavel")                           # the whole window, caption included
     gui.click(area, 25, 8)                       # xdotool, at client coordinates
     gui.type_text("62"); gui.key("Return")
     gui.text("Kavel", 104)                       # a control's text
@@ -19,9 +20,14 @@ screen's frame buffer in a file), then:
     gui.stop_when_idle()                         # waits until they have ended by themselves
     gui.close()                                  # stop() and remove the driver's files
 
+or, closing it at the end and keeping its files when the body fails:
+
+    with session(prefix, window_query_exe) as gui: ...
+
 The prefix is Wine's default X11 driver with `Managed` = N (no window manager: Wine draws the
-frames itself, and hiding or destroying a window does not stall), and Wine's Marlett and Tahoma
-fonts copied in, so dialog sizes do not depend on the machine's fonts. Every wait has a
+frames itself, and hiding or destroying a window does not stall), Wine's Marlett and Tahoma
+fonts copied in, so dialog sizes do not depend on the machine's fonts, and Arial replaced by
+Liberation Sans, its metric twin, as Windows would draw it. Every wait has a
 deadline that only a hang reaches.
 """
 
@@ -125,6 +131,9 @@ class WineGui:
             self.wine("wineboot", "--init")
             self.wine("reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Managed",
                       "/d", "N", "/f")
+            # Windows has Arial; Wine draws it with its metric twin from fonts-liberation2.
+            self.wine("reg", "add", r"HKCU\Software\Wine\Fonts\Replacements", "/v", "Arial",
+                      "/d", "Liberation Sans", "/f")
             fonts = os.path.join(self.prefix, "drive_c", "windows", "Fonts")
             for font in FONTS:
                 shutil.copy(os.path.join(WINE_FONTS, font), fonts)
@@ -162,6 +171,11 @@ class WineGui:
         """The client area of the window or of its control, or None while there is none."""
         status, out = self.wine(self.window_query, "client", title,
                                 *([str(control_id)] if control_id is not None else []))
+        return Area(*map(int, out.split())) if status == 0 else None
+
+    def frame(self, title):
+        """The whole window, frame and caption included, or None while there is none."""
+        status, out = self.wine(self.window_query, "frame", title)
         return Area(*map(int, out.split())) if status == 0 else None
 
     def wait_client(self, title, control_id=None):
@@ -224,6 +238,20 @@ class WineGui:
             board.process.wait()
             if os.path.lexists(dos_device):
                 os.remove(dos_device)
+
+
+@contextmanager
+def session(prefix, window_query):
+    """A WineGui for the body of a with statement, closed after it; when the body fails, its
+    outputs and screenshots are kept and named."""
+    gui = WineGui(prefix, window_query)
+    try:
+        yield gui
+    except BaseException:
+        gui.close(keep_files=True)
+        print(f"outputs and screenshots kept in {gui.work}")
+        raise
+    gui.close()
 
 
 def read_frame_buffer(folder):
