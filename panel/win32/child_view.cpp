@@ -32,7 +32,7 @@ const wchar_t* CChildView::WindowClass() {
         wc.lpfnWndProc = WindowProc;
         wc.hInstance = Instance();
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(kBackgroundColour + 1);
         wc.lpszClassName = kClassName;
         return RegisterClassExW(&wc);
     }();
@@ -110,6 +110,8 @@ LRESULT CChildView::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_COMMAND:
             if (OnCommand(wparam)) return 0;
             break;
+        case WM_CTLCOLORSTATIC:  // the check box asks what to draw its text box on
+            return reinterpret_cast<LRESULT>(OnCtlColorStatic(reinterpret_cast<HDC>(wparam)));
         case WM_NCDESTROY: {
             const LRESULT result = Default(message, wparam, lparam);
             Detach();

@@ -63,6 +63,11 @@ private:
 
     // Painting (child_view_paint.cpp).
     void OnPaint();
+    // The system colour the panel's background is erased with.
+    static constexpr int kBackgroundColour = COLOR_WINDOW;
+    // The brush a check box fills its rectangle with: the panel's own background, as the
+    // other front-end shows it, instead of the dialog grey.
+    HBRUSH OnCtlColorStatic(HDC dc) const;
     void ShowControls();
     void Draw(HDC dc);
     void DrawLabels(HDC dc) const;

@@ -80,6 +80,11 @@ void CChildView::ShowControls() {
     ShowWindow(m_send_all_button, SW_SHOWNORMAL);
 }
 
+HBRUSH CChildView::OnCtlColorStatic(HDC dc) const {
+    SetBkColor(dc, GetSysColor(kBackgroundColour));
+    return GetSysColorBrush(kBackgroundColour);
+}
+
 void CChildView::Draw(HDC dc) {
     DrawLabels(dc);
     DrawStatusLines(dc);
