@@ -1,5 +1,7 @@
 #include "dialogs/win32/modal_dialog.h"
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace kavel::win32 {
@@ -32,9 +34,58 @@ INT_PTR CALLBACK CModalDialog::DialogProc(HWND window, UINT message, WPARAM wpar
 
 BOOL CModalDialog::InitDialog(HWND window) {
     m_hWnd = window;
+    FitOneLineTexts();
     const BOOL default_focus = OnInitDialog();
     CentreOverOwner();
     return default_focus;
+}
+
+namespace {
+
+bool IsText(dlg::ControlKind kind) {
+    return kind == dlg::ControlKind::Label || kind == dlg::ControlKind::Text ||
+           kind == dlg::ControlKind::TextNoPrefix;
+}
+
+// The width of a control's text drawn on one line in its own font, tabs expanded.
+int OneLineWidth(HWND control, UINT format) {
+    wchar_t text[512] = {};
+    GetWindowTextW(control, text, static_cast<int>(std::size(text)));
+    const HDC dc = GetDC(control);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    RECT needed{};
+    DrawTextW(dc, text, -1, &needed, format | DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return needed.right - needed.left;
+}
+
+}  // namespace
+
+// A text whose rectangle holds one line, drawn wider by this system's dialog font than the
+// template allows, grows to the right (at most to the dialog's edge) instead of losing its
+// end, as it does in the other front-end. The controls stand in template order.
+void CModalDialog::FitOneLineTexts() const {
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    RECT line{0, 0, 0, 8};  // a text line is 8 dialog units high
+    MapDialogRect(m_hWnd, &line);
+    HWND child = GetWindow(m_hWnd, GW_CHILD);
+    for (const dlg::ControlTemplate& control : m_table.controls) {
+        if (child == nullptr) break;
+        RECT rect{};
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+        const UINT format = control.kind == dlg::ControlKind::TextNoPrefix ? DT_NOPREFIX : 0;
+        if (IsText(control.kind) && rect.bottom - rect.top < 2 * line.bottom) {
+            const int width = std::min<int>(OneLineWidth(child, format), client.right - rect.left);
+            if (width > rect.right - rect.left) {
+                SetWindowPos(child, nullptr, 0, 0, width, rect.bottom - rect.top,
+                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+        }
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
 }
 
 // The template places the dialog at the owner's corner; it opens centred over the owner

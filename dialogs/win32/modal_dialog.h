@@ -44,6 +44,7 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     BOOL InitDialog(HWND window);
+    void FitOneLineTexts() const;
     void CentreOverOwner() const;
 
     const dlg::DialogTemplate& m_table;

@@ -118,7 +118,20 @@ void ExpectBuiltFrom(HWND dialog, const dlg::DialogTemplate& table) {
         GetWindowRect(child, &got);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&got), 2);
         EXPECT_EQ(std::tie(got.left, got.top), std::tie(want.left, want.top));
-        EXPECT_TRUE(icon || got.right - got.left == want.right);
+        // A one-line text grows to show the whole of it (up to the dialog's edge); everything
+        // else keeps its width.
+        const bool grows = control.kind >= dlg::ControlKind::Label && !icon && control.rect.cy < 16;
+        EXPECT_TRUE(icon || got.right - got.left == want.right ||
+                    (grows && got.right - got.left > want.right));
+        if (grows) {
+            SIZE text{};
+            const HDC dc = GetDC(child);
+            SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(child, WM_GETFONT, 0, 0)));
+            const std::wstring wide = win32::Widen(control.text);
+            text.cx = LOWORD(GetTabbedTextExtentW(dc, wide.c_str(), static_cast<int>(wide.size()), 0, nullptr));
+            ReleaseDC(child, dc);
+            EXPECT_GE(got.right - got.left, std::min<LONG>(text.cx, client.right - got.left));
+        }
         EXPECT_TRUE(icon || control.kind == dlg::ControlKind::DropDownCombo ||
                     got.bottom - got.top == want.bottom);
         child = GetWindow(child, GW_HWNDNEXT);
