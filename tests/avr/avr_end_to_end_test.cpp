@@ -15,12 +15,12 @@ constexpr double kToleranceUs = 1000;
 // The board's "pins t=SECONDS left=0|1 right=0|1 pwm=DUTY" lines as output changes.
 std::vector<avr::OutputChange> Changes(const test::BoardProcess::Lines& lines) {
     std::vector<avr::OutputChange> changes;
-    for (const QByteArray& line : lines) {
+    for (const std::string& line : lines) {
         double t = 0;
         int left = 0;
         int right = 0;
         int pwm = 0;
-        if (std::sscanf(line.constData(), "pins t=%lf left=%d right=%d pwm=%d", &t, &left, &right,
+        if (std::sscanf(line.c_str(), "pins t=%lf left=%d right=%d pwm=%d", &t, &left, &right,
                         &pwm) == 4) {
             changes.push_back({avr::CyclesFromMicros(t * 1e6), {left != 0, right != 0, pwm}});
         }
@@ -31,10 +31,10 @@ std::vector<avr::OutputChange> Changes(const test::BoardProcess::Lines& lines) {
 using AvrEndToEnd = test::RealPanelTest;
 
 TEST_F(AvrEndToEnd, ThePanelMovesTheSimulatedBoardsPins) {
-    test::BoardProcess board(QStringLiteral(KAVEL_AVR_BOARD_PATH), {});
-    const QByteArray port = board.Start();  // the first line is the port's path
-    ASSERT_TRUE(port.startsWith('/'));
-    ASSERT_NO_FATAL_FAILURE(UsePort(port.toStdString()));
+    test::BoardProcess board(KAVEL_AVR_BOARD_PATH, {});
+    const std::string port = board.ReadLine().value_or("");  // the first line is the port's path
+    ASSERT_TRUE(port.starts_with('/'));
+    ASSERT_NO_FATAL_FAILURE(UsePort(port));
     ConnectWithoutPauses();
 
     // Left 0.3 s, right 0.2 s, full duty reached after 0.1 s, 100 ms between: typed, then

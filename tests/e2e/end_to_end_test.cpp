@@ -3,6 +3,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <csignal>
 
 #include "platform/posix/thread_sleeper.h"
 #include "tests/e2e/real_panel_test.h"
@@ -13,8 +14,8 @@ namespace {
 class EndToEnd : public RealPanelTest {
 protected:
     void SetUp() override {  // the board's first line names the port
-        const QString port =
-            QJsonDocument::fromJson(board.Start()).object().value("port").toString();
+        const QByteArray first = QByteArray::fromStdString(board.ReadLine().value_or(""));
+        const QString port = QJsonDocument::fromJson(first).object().value("port").toString();
         ASSERT_FALSE(port.isEmpty());
         ASSERT_NO_FATAL_FAILURE(UsePort(port.toStdString()));
     }
@@ -23,9 +24,9 @@ protected:
     std::vector<QJsonObject> States(std::size_t count = 0) {
         const auto states = [](const BoardProcess::Lines& lines) {
             std::vector<QJsonObject> objects;
-            for (const QByteArray& line : lines) {
-                if (const QJsonDocument doc = QJsonDocument::fromJson(line); doc.isObject())
-                    objects.push_back(doc.object());
+            for (const std::string& line : lines) {
+                const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(line));
+                if (doc.isObject()) objects.push_back(doc.object());
             }
             return objects;
         };
@@ -41,7 +42,7 @@ protected:
     }
     int Board(const char* field) { return States().back().value(QLatin1String(field)).toInt(-1); }
 
-    BoardProcess board{QStringLiteral(KAVEL_BOARD_PATH), {QStringLiteral("--json")}};
+    BoardProcess board{KAVEL_BOARD_PATH, {"--json"}};
 };
 
 TEST_F(EndToEnd, ConnectingTakesTheRealPausesAndReachesTheBoard) {
@@ -109,7 +110,8 @@ TEST_F(EndToEnd, AnUnpluggedBoardIsReportedAndTheProgramCarriesOn) {
     QTest::mouseClick(Peer(*panel).m_start_button, Qt::LeftButton);
     ASSERT_EQ(States(1).size(), 1u);
 
-    board.Kill();
+    board.Signal(SIGKILL);  // as an unplugged cable would
+    ASSERT_TRUE(board.Wait());
     QTest::mouseClick(Peer(*panel).m_stop_button, Qt::LeftButton);
     EXPECT_EQ(Peer(*panel).m_status3, "3.  Send failed - s110: Input/output error");
     QTest::mouseClick(Peer(*panel).m_send_all_button, Qt::LeftButton);

@@ -14,7 +14,7 @@
 #include "panel/qt/child_view.h"
 #include "platform/posix/posix_serial_device.h"
 #include "platform/qt/qsettings_store.h"
-#include "tests/e2e/board_process.h"
+#include "tests/board/board_process.h"
 #include "tests/fakes/recorders.h"
 #include "tests/panel/child_view_peer.h"
 #include "tests/panel/panel_test_support.h"

@@ -25,7 +25,7 @@
 #include "platform/posix/posix_serial_device.h"
 #include "platform/posix/thread_sleeper.h"
 #include "platform/qt/qsettings_store.h"
-#include "tests/e2e/board_process.h"
+#include "tests/board/board_process.h"
 #include "tests/fakes/recorders.h"
 #include "tests/panel/panel_test_support.h"
 #include "tests/posix/pty_pair.h"
