@@ -47,9 +47,9 @@ TEST_F(AvrEndToEnd, ThePanelMovesTheSimulatedBoardsPins) {
     QTest::mouseClick(Peer(*panel).m_send_all_button, Qt::LeftButton);
     QTest::mouseClick(Peer(*panel).m_start_button, Qt::LeftButton);
 
-    // Two whole rounds, then Stop.
+    // A whole round, then Stop.
     auto rounds_done = [](const test::BoardProcess::Lines& lines) {
-        return test::Pulses(Changes(lines), &avr::Outputs::left, 255).size() >= 3;
+        return test::Pulses(Changes(lines), &avr::Outputs::left, 255).size() >= 2;
     };
     ASSERT_TRUE(rounds_done(board.WaitFor(rounds_done)));
     QTest::mouseClick(Peer(*panel).m_stop_button, Qt::LeftButton);
@@ -62,17 +62,14 @@ TEST_F(AvrEndToEnd, ThePanelMovesTheSimulatedBoardsPins) {
     const auto changes = Changes(lines);
     const auto left = test::Pulses(changes, &avr::Outputs::left, 255);
     const auto right = test::Pulses(changes, &avr::Outputs::right, 255);
-    ASSERT_GE(left.size(), 3u);
-    ASSERT_GE(right.size(), 2u);
-    for (std::size_t i = 0; i < 2; ++i) {
-        SCOPED_TRACE("round " + std::to_string(i));
-        EXPECT_NEAR(left[i].end_us - left[i].start_us, 300000, kToleranceUs);
-        EXPECT_NEAR(right[i].start_us - left[i].end_us, 100000, kToleranceUs);
-        EXPECT_NEAR(right[i].end_us - right[i].start_us, 200000, kToleranceUs);
-        EXPECT_NEAR(left[i + 1].start_us - right[i].end_us, 100000, kToleranceUs);
-        EXPECT_NEAR(left[i].ramp_us, 100000, kToleranceUs);
-        EXPECT_NEAR(right[i].ramp_us, 100000, kToleranceUs);
-    }
+    ASSERT_GE(left.size(), 2u);
+    ASSERT_GE(right.size(), 1u);
+    EXPECT_NEAR(left[0].end_us - left[0].start_us, 300000, kToleranceUs);
+    EXPECT_NEAR(right[0].start_us - left[0].end_us, 100000, kToleranceUs);
+    EXPECT_NEAR(right[0].end_us - right[0].start_us, 200000, kToleranceUs);
+    EXPECT_NEAR(left[1].start_us - right[0].end_us, 100000, kToleranceUs);
+    EXPECT_NEAR(left[0].ramp_us, 100000, kToleranceUs);
+    EXPECT_NEAR(right[0].ramp_us, 100000, kToleranceUs);
     EXPECT_TRUE(messages.shown.empty());
 }
 

@@ -60,7 +60,7 @@ TEST(DriveSettings, StartsAndStopsOnlyOnTheirTwoNumbers) {
     EXPECT_FALSE(settings.running());
 }
 
-// The lengths' units are pinned by the phases below.
+// The lengths' units are pinned by the phases below and by the simulated board's session.
 TEST(DriveSettings, DutyScale) {
     DriveSettings settings;
     const std::vector<std::pair<int32_t, uint8_t>> duties = {{100, 0}, {101, 3}, {150, 128},
@@ -69,37 +69,6 @@ TEST(DriveSettings, DutyScale) {
         settings.Apply('y', number);
         EXPECT_EQ(settings.PwmTarget(), pwm) << number;
     }
-}
-
-// The outputs at a few moments of a run: left 1.2 s, off 0.25 s, right 0.8 s, ramp 0.3 s.
-TEST(DriveCycle, RunsThePhasesWithTheirLengthsAndRamps) {
-    DriveSettings settings;
-    for (const char* command : {"l112", "r108", "o350", "y160", "m103"}) {
-        settings.Apply(command[0], std::stoi(command + 1));
-    }
-    DriveCycle cycle;
-    const uint32_t t0 = 0xFFF00000u;  // across micros()' wrap
-    EXPECT_EQ(cycle.Update(settings, t0), (DriveOutputs{false, false, 0}));
-    settings.Apply('s', 120);
-    struct Moment {
-        uint32_t at;
-        DriveOutputs out;
-    };
-    const std::vector<Moment> moments = {
-        {0, {true, false, 0}},          {150000, {true, false, 76}},
-        {300000, {true, false, 153}},   {1199999, {true, false, 153}},
-        {1200000, {false, false, 0}},   {1449999, {false, false, 0}},
-        {1450000, {false, true, 0}},    {1600000, {false, true, 76}},
-        {2249999, {false, true, 153}},  {2250000, {false, false, 0}},
-        {2500000, {true, false, 0}},
-    };
-    for (const Moment& m : moments) {
-        EXPECT_EQ(cycle.Update(settings, t0 + m.at), m.out) << m.at;
-    }
-    settings.Apply('s', 110);
-    EXPECT_EQ(cycle.Update(settings, t0 + 2600000), (DriveOutputs{false, false, 0}));
-    settings.Apply('s', 120);  // a new start begins with the left movement again
-    EXPECT_EQ(cycle.Update(settings, t0 + 2700000), (DriveOutputs{true, false, 0}));
 }
 
 // Between two movements, and from a Stop to the next movement, everything is off for the dead

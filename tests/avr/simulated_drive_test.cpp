@@ -206,27 +206,6 @@ TEST_F(SimulatedDrive, TheArduinoBuildersHexDrivesTheSamePinTimeline) {
     }
 }
 
-// Left and right 0.1 s with an off time of 0, full power at once: between the movements
-// everything is off for the dead time, and so it is between a Stop and a Start that come
-// together (the '?' ends "s120" at once), to within a pass of the sketch's loop.
-TEST_F(SimulatedDrive, TheDeadTimeHoldsWithAnOffTimeOfZeroAndAfterAStop) {
-    SendNow("l101r101o100m100y200s120");
-    ASSERT_TRUE(board->RunForMicros(450000));
-    SendNow("s110s120?");
-    ASSERT_TRUE(board->RunForMicros(50000));
-    const auto& changes = board->changes();
-    ExpectDeadTimes(changes);
-    const auto left = Pulses(changes, &Outputs::left, 255);
-    const auto right = Pulses(changes, &Outputs::right, 255);
-    ASSERT_EQ(left.size(), 4u);
-    ASSERT_EQ(right.size(), 2u);
-    for (std::size_t i = 0; i < 2; ++i) {
-        EXPECT_NEAR(right[i].start_us - left[i].end_us, kDeadUs, kPassUs);
-        EXPECT_NEAR(left[i + 1].start_us - right[i].end_us, kDeadUs, kPassUs);
-    }
-    EXPECT_NEAR(left[3].start_us - left[2].end_us, kDeadUs, kPassUs);
-}
-
 // Each piece is skipped and counted, and changes nothing else ("y 150": y without a number,
 // then stray bytes; "y-7-": a number ended by its second '-' counts, clamped to 0). The
 // answer, with the longest number there is, goes out byte by byte as the transmit buffer
