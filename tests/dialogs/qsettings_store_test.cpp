@@ -2,12 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -138,32 +135,6 @@ TEST_F(QSettingsStoreTest, AFolderNobodyCanWriteGivesNoKey) {
     UseFolder("/proc/kavel-settings-test");  // not even root can create anything there
     EXPECT_EQ(store.CreateKey(kKey), nullptr);
     EXPECT_EQ(store.OpenKey(kKey), nullptr);
-}
-
-TEST_F(QSettingsStoreTest, AFailedWriteKeepsTheValuesStoredBefore) {
-    Write("Port", "Com5");
-    Write("Speed", "9600");
-    // The file may be written, its folder not (no lock file, no replacement file). Root
-    // ignores permissions, so the write is tried in a child that has given up root.
-    ASSERT_EQ(chmod(QFile::encodeName(m_dir.path()).constData(), 0555), 0);
-    ASSERT_EQ(chmod(QFile::encodeName(File()).constData(), 0666), 0);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        constexpr uid_t kNobody = 65534;
-        if (geteuid() == 0 &&
-            (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
-            _exit(10);
-        }
-        auto key = store.CreateKey(kKey);
-        _exit(key && key->SetString("Port", "Com9") ? 11 : 0);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "10: could not give up root, 11: the write succeeded";
-    EXPECT_EQ(Read("Port"), "Com5");
-    EXPECT_EQ(Read("Speed"), "9600");
 }
 
 // OK in Com Settings on a full disk stores nothing, and this run's next connect opens the port
