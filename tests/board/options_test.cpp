@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace kavel::board {
@@ -15,13 +16,9 @@ TEST(Options, ReadsEveryOptionInBothSpellings) {
                                          "20"},
                                         &error);
     ASSERT_TRUE(options) << error;
-    EXPECT_TRUE(options->json);
-    EXPECT_FALSE(options->help);
-    EXPECT_EQ(options->link, "/tmp/board");
-    EXPECT_EQ(options->device, "/dev/ttyUSB0");
-    EXPECT_EQ(options->state_file, "s.json");
-    EXPECT_EQ(options->baud, 115200);
-    EXPECT_EQ(options->idle_ms, 20);
+    const Options& o = *options;
+    EXPECT_EQ(std::tie(o.json, o.help, o.link, o.device, o.state_file, o.baud, o.idle_ms),
+              std::make_tuple(true, false, "/tmp/board", "/dev/ttyUSB0", "s.json", 115200, 20));
 }
 
 TEST(Options, RefusesBadOptionsWithAReason) {
