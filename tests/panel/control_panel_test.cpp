@@ -150,10 +150,7 @@ TEST(PanelRules, SideButtonsStepTheSelectedGroupAndSendEveryMember) {
     };
     const Row rows[] = {
         {0, 1, {{kLeftTime, 1}}, {"l101"}},
-        {5, 2, {{kLeftTime, 61}}, {"l171"}},
-        {2, 2, {{kDutyCycle, 101}}, {"y201"}},
         {3, 1, {{kSmoothStart, 6}}, {"m101"}},
-        {4, 2, {{kOffTime, 500}}, {"o700"}},
         {6, 2, {{kLeftTime, 145}, {kRightTime, 61}}, {"l251", "r167"}},
         {7, 1, {{kLeftTime, 30}, {kRightTime, 5}, {kDutyCycle, 50}}, {"l126", "r101", "y146"}},
         {8, 2, {}, {"s120"}},
