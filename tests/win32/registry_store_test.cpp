@@ -1,5 +1,5 @@
 // The settings store on the real registry calls (Wine's registry), checked against Wine's own
-// reg.exe, and the port settings record's reading rules on top of it.
+// reg.exe, and the port settings record's reading of a name too long for its buffer.
 
 #include <gtest/gtest.h>
 
@@ -7,15 +7,11 @@
 
 #include <map>
 #include <sstream>
-#include <vector>
 
 #include "core/port_settings_rules.h"
-#include "core/serial_link.h"
 #include "platform/win32/registry_store.h"
 #include "platform/win32/wide_text.h"
 #include "core/port_settings_record.h"
-#include "tests/fakes/fake_serial_device.h"
-#include "tests/fakes/recorders.h"
 #include "tests/win32/wine_test_support.h"
 
 namespace kavel {
@@ -83,21 +79,14 @@ TEST_F(RegistryStoreTest, WrittenTextsAreRegSzThatRegReadsBack) {
         auto key = Create();
         EXPECT_TRUE(key->SetString("Port", "Com3"));
         EXPECT_TRUE(key->SetString("Speed", "115200"));
-        EXPECT_TRUE(key->SetString("Parity", "NONE"));
-        EXPECT_TRUE(key->SetString("StopBits", "1"));
-        EXPECT_TRUE(key->SetString("DataBits", "8"));
         EXPECT_TRUE(key->SetString("CustomFile", "C:\\data\\räder.txt"));
     }  // closed here
-    const std::map<std::string, RegValue> expected = {
-        {"Port", {"REG_SZ", "Com3"}},        {"Speed", {"REG_SZ", "115200"}},
-        {"Parity", {"REG_SZ", "NONE"}},      {"StopBits", {"REG_SZ", "1"}},
-        {"DataBits", {"REG_SZ", "8"}},
-    };
     auto listed = RegQuery();
     ASSERT_EQ(listed.count("CustomFile"), 1u);
     EXPECT_EQ(listed["CustomFile"].type, "REG_SZ");
     listed.erase("CustomFile");  // the console's code page decides how "ä" prints
-    EXPECT_EQ(listed, expected);
+    EXPECT_EQ(listed, (std::map<std::string, RegValue>{{"Port", {"REG_SZ", "Com3"}},
+                                                       {"Speed", {"REG_SZ", "115200"}}}));
 
     // The stored size counts the terminating NUL: 2 x (characters + 1).
     HKEY raw = nullptr;
@@ -118,15 +107,22 @@ TEST_F(RegistryStoreTest, WrittenTextsAreRegSzThatRegReadsBack) {
     EXPECT_EQ(key->QueryString("CustomFile", 100), "C:\\data\\räder.txt");
 }
 
-TEST_F(RegistryStoreTest, TextsThatRegAddStoredAreReadAsTheyStand) {
-    Create();
+// What reg.exe stored is read as it stands, whatever its type; numbers are REG_DWORD.
+TEST_F(RegistryStoreTest, TextsAreReadWhateverTheirTypeAndNumbersAreRegDword) {
+    EXPECT_TRUE(Create()->SetInt("ApplicationLook", 214));
+    EXPECT_EQ((RegQuery()["ApplicationLook"]), (RegValue{"REG_DWORD", "0xd6"}));
     RegAdd("Speed", "REG_SZ", "9600 baud");
-    RegAdd("Parity", "REG_SZ", "even");
+    RegAdd("DataBits", "REG_DWORD", "55");  // bytes 37 00 00 00: the text "7"
+    RegAdd("Parity", "REG_EXPAND_SZ", "even");
     auto key = store.OpenKey(kKey);
     ASSERT_NE(key, nullptr);
     EXPECT_EQ(key->QueryString("Speed", kBuffer), "9600 baud");
+    EXPECT_EQ(key->QueryString("DataBits", kBuffer), "7");
     EXPECT_EQ(key->QueryString("Parity", kBuffer), "even");
     EXPECT_EQ(key->QueryString("Absent", kBuffer), std::nullopt);
+    EXPECT_EQ(key->QueryInt("ApplicationLook"), 214);
+    EXPECT_EQ(key->QueryInt("Speed"), std::nullopt);
+    EXPECT_EQ(key->QueryInt("Missing"), std::nullopt);
 }
 
 TEST_F(RegistryStoreTest, AValueTooLongForTheBufferFailsInsteadOfBeingCut) {
@@ -149,65 +145,6 @@ TEST_F(RegistryStoreTest, AValueTooLongForTheBufferFailsInsteadOfBeingCut) {
     EXPECT_EQ(key->QueryString("Euros", kBuffer - 2), std::nullopt);
     EXPECT_EQ(rules::PortPath(rules::ReadValue(*key, record::kPort)), "//./Com3")
         << "a port name of 25 characters counts as missing";
-}
-
-TEST_F(RegistryStoreTest, TheStoredTypeIsNotExamined) {
-    Create();
-    RegAdd("DataBits", "REG_DWORD", "55");       // bytes 37 00 00 00: the text "7"
-    RegAdd("Speed", "REG_EXPAND_SZ", "19200");
-    auto key = store.OpenKey(kKey);
-    ASSERT_NE(key, nullptr);
-    EXPECT_EQ(key->QueryString("DataBits", kBuffer), "7");
-    EXPECT_EQ(key->QueryString("Speed", kBuffer), "19200");
-    EXPECT_EQ(key->QueryInt("Speed"), std::nullopt) << "numbers of the profile are REG_DWORD";
-}
-
-TEST_F(RegistryStoreTest, ProfileNumbersAreRegDword) {
-    EXPECT_TRUE(Create()->SetInt("ApplicationLook", 214));
-    EXPECT_EQ((RegQuery()["ApplicationLook"]), (RegValue{"REG_DWORD", "0xd6"}));
-    EXPECT_EQ(store.OpenKey(kKey)->QueryInt("ApplicationLook"), 214);
-    EXPECT_EQ(store.OpenKey(kKey)->QueryInt("Missing"), std::nullopt);
-}
-
-// The record's rows, stored with reg.exe and read by the panel's connect through the registry
-// (the reading rules themselves are the core's tests').
-struct ConnectRow {
-    std::map<std::string, std::string> stored;
-    std::string path;
-    std::uint32_t baud;
-    std::uint8_t byte_size;
-    std::uint8_t parity;
-    std::uint8_t stop_bits;
-};
-
-TEST_F(RegistryStoreTest, TheConnectReadsTheRecordThroughTheRegistry) {
-    const std::vector<ConnectRow> rows = {
-        {{{"CustomFile", "C:\\x.txt"}}, "//./Com3", 115200, 8, kNoParity, kOneStopBit},
-        {{{"Port", "Com3"}, {"Speed", "115200"}, {"Parity", "NONE"}, {"StopBits", "1"},
-          {"DataBits", "8"}},
-         "//./Com3", 115200, 8, kNoParity, kOneStopBit},
-        {{{"Speed", "abc"}, {"DataBits", "7"}, {"StopBits", "2"}, {"Parity", "Odd"}},
-         "//./Com3", 0, 7, kOddParity, kTwoStopBits},
-    };
-    for (const ConnectRow& row : rows) {
-        SetUp();
-        Create();
-        for (const auto& [name, text] : row.stored) RegAdd(name, "REG_SZ", text);
-        test::FakeSerialDevice device;
-        test::MessageRecorder messages;
-        test::SleepRecorder sleeper;
-        SerialLink link(device, store, messages, sleeper);
-        const std::string label = testing::PrintToString(row.stored);
-        ASSERT_TRUE(link.OpenPort()) << label;
-        EXPECT_TRUE(messages.shown.empty()) << label;
-        EXPECT_EQ(device.opened_paths, std::vector<std::string>{row.path}) << label;
-        ASSERT_EQ(device.applied.size(), 1u) << label;
-        const Dcb& dcb = device.applied[0];
-        EXPECT_EQ(dcb.BaudRate, row.baud) << label;
-        EXPECT_EQ(dcb.ByteSize, row.byte_size) << label;
-        EXPECT_EQ(dcb.Parity, row.parity) << label;
-        EXPECT_EQ(dcb.StopBits, row.stop_bits) << label;
-    }
 }
 
 }  // namespace
