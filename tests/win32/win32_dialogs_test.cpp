@@ -160,67 +160,52 @@ TEST_F(Win32DialogTest, EachDialogIsItsTemplateEscAndTheCloseBoxEndItWritingNoth
     EXPECT_TRUE(fakes.messages.shown.empty()) << "opening is no typing";
 }
 
-TEST_F(Win32DialogTest, OkStoresTheDefaultsOnAFirstRunAndAStoredRecordPreselectsTheLists) {
-    win32::CComSettingsDlg first(services, nullptr);
-    EXPECT_EQ(RunDialog(first, [](HWND h) { Click(h, IDOK); }), IDOK);
-    EXPECT_EQ(Stored(), (Rows{{"Port", "Com3"}, {"Speed", "115200"}, {"Parity", "NONE"},
-                              {"StopBits", "1"}, {"DataBits", "8"}}));
-
-    // A port the system reports beyond Com18 is listed after it.
+// A port the system reports (SERIALCOMM) is listed after Com18, and a stored one is selected
+// and written back on OK. How the other lists read a record and what OK stores on a first run
+// are the rules' tests; a record read and stored through a real dialog, the GUI test's.
+TEST_F(Win32DialogTest, APortTheSystemReportsIsListedSelectedAndStored) {
     HKEY serial = nullptr;
     RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSerialComm, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                     &serial, nullptr);
     const wchar_t port[] = L"COM42";
     RegSetValueExW(serial, L"\\Device\\KavelTest", 0, REG_SZ,
                    reinterpret_cast<const BYTE*>(port), sizeof port);
-    const auto key = registry.CreateKey(kKey);
-    for (const auto& [name, text] : Rows{{"Port", "COM42"}, {"Speed", "9600 baud"},
-             {"Parity", "even"}, {"StopBits", "1.50"}, {"DataBits", "16"}}) {
-        key->SetString(name, text);
-    }
-    const std::pair<int, const char*> lists[] = {{ids::IDC_PORT, "Port"},
-        {ids::IDC_SPEED, "Speed"}, {ids::IDC_PARITY, "Parity"}, {ids::IDC_STOPBITS, "StopBits"},
-        {ids::IDC_DATABITS, "DataBits"}};
-    Rows shown;
-    win32::CComSettingsDlg again(services, nullptr);
-    EXPECT_EQ(RunDialog(again, [&](HWND h) {
-                  for (const auto& [id, name] : lists) {
-                      shown[name] = ReadWindowText(GetDlgItem(h, id));
-                  }
+    registry.CreateKey(kKey)->SetString("Port", "COM42");
+    LRESULT at = -1;
+    std::string shown;
+    win32::CComSettingsDlg dialog(services, nullptr);
+    EXPECT_EQ(RunDialog(dialog, [&](HWND h) {
+                  const HWND list = GetDlgItem(h, ids::IDC_PORT);
+                  at = SendMessageW(list, CB_GETCURSEL, 0, 0);
+                  shown = ReadWindowText(list);
                   Click(h, IDOK);
               }),
               IDOK);
     RegDeleteValueW(serial, L"\\Device\\KavelTest");
     RegCloseKey(serial);
-    EXPECT_EQ(shown, (Rows{{"Port", "COM42"}, {"Speed", "9600"}, {"Parity", "EVEN"},
-                           {"StopBits", "1"}, {"DataBits", "16"}}));
-    EXPECT_EQ(Stored(), shown) << "OK writes the selected items back";
+    EXPECT_GE(at, 18);
+    EXPECT_EQ(shown, "COM42");
+    EXPECT_EQ(Stored()["Port"], "COM42");
 }
 
+// Each key raises edit-update and edit-change; picking in another list is no business of the
+// port box's. What OK stores after typing is the rules' test.
 TEST_F(Win32DialogTest, TypingInThePortBoxShowsItsTextAndASelectionAnswersTheStar) {
-    for (const int button : {IDCANCEL, IDOK}) {
-        win32::CComSettingsDlg dialog(services, nullptr);
-        RunDialog(dialog, [&](HWND h) {
-            const HWND edit = EditField(h, ids::IDC_PORT);
-            for (const char key : {'x', '*'}) SendMessageW(edit, WM_CHAR, key, 1);
-            // Each key raises edit-update and edit-change.
-            EXPECT_EQ(TakeMessages(), (std::vector<std::string>{"x", "x", "x*", "x*"}));
-            // Picking in another list is no business of the port box's.
-            SendMessageW(EditField(h, ids::IDC_PARITY), WM_KEYDOWN, VK_DOWN, 0);
-            EXPECT_EQ(TakeMessages(), std::vector<std::string>{});
-            SendMessageW(edit, WM_KEYDOWN, VK_DOWN, 0);  // the user picks an item
-            EXPECT_EQ(TakeMessages(), std::vector<std::string>{"It's got a *"});
-            Click(h, button);
-        });
-        // OK stores the item picked, never what the box showed; Cancel stores nothing.
-        EXPECT_EQ(Stored()["Port"], button == IDOK ? "Com1" : "");
-    }
+    win32::CComSettingsDlg dialog(services, nullptr);
+    RunDialog(dialog, [&](HWND h) {
+        const HWND edit = EditField(h, ids::IDC_PORT);
+        for (const char key : {'x', '*'}) SendMessageW(edit, WM_CHAR, key, 1);
+        SendMessageW(EditField(h, ids::IDC_PARITY), WM_KEYDOWN, VK_DOWN, 0);
+        EXPECT_EQ(TakeMessages(), (std::vector<std::string>{"x", "x", "x*", "x*"}));
+        SendMessageW(edit, WM_KEYDOWN, VK_DOWN, 0);  // the user picks an item
+        EXPECT_EQ(TakeMessages(), std::vector<std::string>{"It's got a *"});
+        Click(h, IDCANCEL);
+    });
 }
 
-TEST_F(Win32DialogTest, CustomFileStoresAnEmptyNameOrTheChosenPath) {
+// Browse asks from C:\ and OK stores what it chose; an empty name is the rules' test.
+TEST_F(Win32DialogTest, CustomFileStoresTheChosenPath) {
     win32::CCustomFileDlg dialog(services, nullptr);
-    EXPECT_EQ(RunDialog(dialog, [](HWND h) { Click(h, IDOK); }), IDOK);
-    EXPECT_EQ(Stored(), (Rows{{"CustomFile", ""}}));
     fakes.files.answer = "C:\\data\\mine.txt";
     RunDialog(dialog, [](HWND h) {
         Click(h, ids::IDC_BROWSE);
