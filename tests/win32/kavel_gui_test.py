@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """kavel.exe end to end, as a user runs it under Wine on a virtual display, with kavel-board
 on COM5: the title; the Com Settings dialog through Alt+O and its menu mnemonic, a speed
-chosen with the keyboard and OK, read back from the registry; the USB symbol connects; a click
-on the left time's up arrow sends exactly "l162" twice (the click and the end of the scroll);
-Send All the five values; a typed number and Enter; a look chosen from the View menu is drawn
-on the toolbar and stored as "ApplicationLook"; File > Exit ends the program.
+chosen with the keyboard and OK, read back from the registry as REG_SZ texts; the USB symbol
+connects; a click on the left time's up arrow sends exactly "l162" twice (the click and the
+end of the scroll); Send All the five values; a typed number and Enter; a look chosen from the
+View menu is drawn on the toolbar and stored as "ApplicationLook"; File > Exit ends the program.
 
     kavel_gui_test.py PREFIX WINDOW_QUERY_EXE KAVEL_EXE KAVEL_BOARD [SCREENSHOT.png]
 
@@ -64,9 +64,9 @@ def main():
             gui.key("Tab", "Tab", "Tab", *["Down"] * 5, "Return")
             wait_for(lambda: gui.client("Com Settings") is None, "the dialog to close")
             rows = gui.reg_query(SETTINGS)
-            assert {name: data for name, (_, data) in rows.items()} == {
-                "Port": "Com5", "Speed": "115200", "Parity": "NONE", "StopBits": "1",
-                "DataBits": "8"}, rows
+            assert rows == {name: ("REG_SZ", data) for name, data in (
+                ("Port", "Com5"), ("Speed", "115200"), ("Parity", "NONE"), ("StopBits", "1"),
+                ("DataBits", "8"))}, rows
 
             gui.click(panel, *USB_SYMBOL)  # connects; the window waits 4 s
             scroll = gui.wait_client(TITLE, LEFT_SCROLL)
