@@ -106,15 +106,6 @@ TEST_F(PtyLink, SetCommStateTakesWhatTheDriverTakesAndFailsOnTheRest) {
     }
 }
 
-TEST_F(PtyLink, HangingUpTheBoardMakesTheNextSendReportIt) {
-    ASSERT_TRUE(link.OpenPort());
-    pty.CloseMaster();
-    const SendReport r = link.Send('l', 162, true);
-    EXPECT_EQ(r.result, 0);
-    EXPECT_EQ(r.status3, "3.  Send failed - l162: Input/output error");
-    EXPECT_EQ(link.Send('l', 162, true).result, 0) << "and every later send";
-}
-
 TEST(PosixSerialDevice, RefusesWhatIsNotATerminal) {
     const auto dir = std::filesystem::temp_directory_path() / "kavel-posix-test";
     std::filesystem::create_directories(dir);

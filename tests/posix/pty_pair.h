@@ -20,8 +20,6 @@ public:
     std::string ReadExactly(std::size_t n);
     // Whatever is waiting right now.
     std::string ReadAvailable();
-    // Hangs up the board's side.
-    void CloseMaster() { m_board.reset(); }
 
 private:
     // What one read gives: false once the line hung up or nothing came within wait_ms.
