@@ -108,17 +108,15 @@ TEST_F(MainFrameTest, CommandsReachThePanelTheFrameAndTheApplication) {
     EXPECT_EQ(g_controls_mode, 1);
 }
 
+// Which items the pass enables and marks is the shell rules' test; here it reaches the menus.
 TEST_F(MainFrameTest, InitMenuPopupEnablesAndMarks) {
-    const HMENU edit = Popup({1});
     const HMENU looks = Popup({2, 2});
-    for (const int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE})
-        EXPECT_TRUE(StateAfterUpdate(edit, id) & MF_GRAYED) << id;
+    EXPECT_TRUE(StateAfterUpdate(Popup({1}), ID_EDIT_CUT) & MF_GRAYED);
     EXPECT_EQ(StateAfterUpdate(Popup({3}), ID_COMM_SETTINGS) & MF_GRAYED, 0u);
-    EXPECT_EQ(StateAfterUpdate(looks, ID_VIEW_APPLOOK_VS_2008) & (MF_CHECKED | MFT_RADIOCHECK),
-              MF_CHECKED | MFT_RADIOCHECK);
     Send(WM_COMMAND, ID_VIEW_APPLOOK_OFF_XP);
+    EXPECT_EQ(StateAfterUpdate(looks, ID_VIEW_APPLOOK_OFF_XP) & (MF_CHECKED | MFT_RADIOCHECK),
+              MF_CHECKED | MFT_RADIOCHECK);
     EXPECT_EQ(StateAfterUpdate(looks, ID_VIEW_APPLOOK_VS_2008) & MF_CHECKED, 0u);
-    EXPECT_TRUE(StateAfterUpdate(looks, ID_VIEW_APPLOOK_OFF_XP) & MF_CHECKED);
 }
 
 TEST_F(MainFrameTest, StatusBarShowsReadyAndTheHighlightedPrompt) {
