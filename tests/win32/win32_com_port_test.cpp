@@ -105,21 +105,16 @@ TEST_F(Com5Test, ValuesOutsideTheRecordsRangeAreRefused) {
     ASSERT_NE(handle, kInvalidHandle);
     Dcb good{};
     ASSERT_TRUE(device.GetCommState(handle, good));
-    good.BaudRate = 115200;
-    good.ByteSize = 8;
-    good.Parity = kNoParity;
-    good.StopBits = kOneStopBit;
+    std::tie(good.BaudRate, good.ByteSize, good.Parity, good.StopBits) =
+        std::tuple(115200u, std::uint8_t{8}, kNoParity, kOneStopBit);
     ASSERT_TRUE(device.SetCommState(handle, good));
     // Windows answers these with ERROR_INVALID_PARAMETER, Wine with ERROR_NOT_SUPPORTED.
-    for (const auto& [what, change] : std::vector<std::pair<const char*, void (*)(Dcb&)>>{
-             {"4 data bits", [](Dcb& d) { d.ByteSize = 4; }},
-             {"9 data bits", [](Dcb& d) { d.ByteSize = 9; }},
-             {"parity 5", [](Dcb& d) { d.Parity = 5; }},
-             {"stop bits 3", [](Dcb& d) { d.StopBits = 3; }},
-         }) {
+    for (const auto& [byte_size, parity, stop_bits] :
+         {std::tuple{4, kNoParity, kOneStopBit}, {9, kNoParity, kOneStopBit}, {8, 5, kOneStopBit},
+          {8, kNoParity, 3}}) {
         Dcb bad = good;
-        change(bad);
-        EXPECT_FALSE(device.SetCommState(handle, bad)) << what;
+        std::tie(bad.ByteSize, bad.Parity, bad.StopBits) = std::tuple(byte_size, parity, stop_bits);
+        EXPECT_FALSE(device.SetCommState(handle, bad)) << byte_size << +parity << +stop_bits;
     }
     EXPECT_TRUE(device.Close(handle));
 }
