@@ -7,7 +7,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <span>
 #include <string>
 #include <utility>
 #include <vector>
