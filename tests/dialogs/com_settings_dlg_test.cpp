@@ -41,21 +41,15 @@ TEST(ComSettingsDlgTest, TypingAndSelectingRaiseTheirRulesWithTheTextTheUserSaw)
     };
     QTest::keyClick(port, Qt::Key_End);
     QTest::keyClick(port, '*');
-    QTest::keyClick(port, Qt::Key_Backspace);
-    QTest::keyClick(port, '*');
-    const std::vector<std::string> typed = {"ttyACM0*", "ttyACM0", "ttyACM0*"};
-    EXPECT_EQ(TakeMessages(fakes.messages), typed);
-    EXPECT_EQ(in_box_while_shown, typed);
+    EXPECT_EQ(TakeMessages(fakes.messages), std::vector<std::string>{"ttyACM0*"});
+    EXPECT_EQ(in_box_while_shown, std::vector<std::string>{"ttyACM0*"});
     EXPECT_EQ(port->count(), 20);  // typing adds no item
 
-    // A selection is judged by the text before it; what the rule puts there raises nothing.
+    // A selection is judged by the text before it (which texts star, the rules' test); what the
+    // rule puts there raises nothing.
     QTest::keyClick(port, Qt::Key_Down);
     EXPECT_EQ(TakeMessages(fakes.messages), std::vector<std::string>{"It's got a *"});
     EXPECT_EQ(ShownBy(port), Shown(19, "Com4 *"));
-    QTest::keyClick(port, Qt::Key_Backspace);
-    QTest::keyClick(port, Qt::Key_Up);
-    EXPECT_EQ(TakeMessages(fakes.messages), (std::vector<std::string>{"Com4 "}));
-    EXPECT_EQ(ShownBy(port), Shown(18, "ttyACM0"));
 }
 
 TEST(ComSettingsDlgTest, OkStoresTheSelectionsAndClosesCancelOnlyCloses) {
