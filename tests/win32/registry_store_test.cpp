@@ -1,5 +1,5 @@
 // The settings store on the real registry calls (Wine's registry): keys, texts and their
-// stored sizes, values of any type that Wine's reg.exe stored, and a name too long for its
+// stored sizes, values of any type another program stored, and a name too long for its
 // buffer. What reg.exe shows of the program's own writes (the record as REG_SZ texts,
 // ApplicationLook as a REG_DWORD) is the GUI test's, tests/win32/kavel_gui_test.py.
 
@@ -11,7 +11,6 @@
 #include "platform/win32/registry_store.h"
 #include "platform/win32/wide_text.h"
 #include "core/port_settings_record.h"
-#include "tests/win32/wine_test_support.h"
 
 namespace kavel {
 namespace {
@@ -19,9 +18,9 @@ namespace {
 const std::string kKey(record::kKeyPath);
 constexpr std::size_t kBuffer = record::kValueBufferBytes;
 
-void RegAdd(const std::string& name, const std::string& type, const std::string& data) {
-    test::RunCommand("reg add \"HKCU\\Software\\Kavel\" /v " + name + " /t " + type + " /d \"" +
-                     data + "\" /f");
+// A value as another program stores it, of the type it chose.
+void StoreRaw(const wchar_t* name, DWORD type, const void* data, DWORD bytes) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Kavel", name, type, data, bytes);
 }
 
 class RegistryStoreTest : public testing::Test {
@@ -64,12 +63,13 @@ TEST_F(RegistryStoreTest, WrittenTextsAreRegSzInUtf16WithTheirNul) {
     EXPECT_EQ(store.OpenKey(kKey)->QueryString("CustomFile", 100), "C:\\data\\räder.txt");
 }
 
-// What reg.exe stored is read as it stands, whatever its type; numbers read back.
+// What another program stored is read as it stands, whatever its type; numbers read back.
 TEST_F(RegistryStoreTest, TextsAreReadWhateverTheirTypeAndNumbersReadBack) {
     EXPECT_TRUE(Create()->SetInt("ApplicationLook", 214));
-    RegAdd("Speed", "REG_SZ", "9600 baud");
-    RegAdd("DataBits", "REG_DWORD", "55");  // bytes 37 00 00 00: the text "7"
-    RegAdd("Parity", "REG_EXPAND_SZ", "even");
+    const DWORD data_bits = 55;  // bytes 37 00 00 00: the text "7"
+    StoreRaw(L"Speed", REG_SZ, L"9600 baud", sizeof L"9600 baud");
+    StoreRaw(L"DataBits", REG_DWORD, &data_bits, sizeof data_bits);
+    StoreRaw(L"Parity", REG_EXPAND_SZ, L"even", sizeof L"even");
     auto key = store.OpenKey(kKey);
     ASSERT_NE(key, nullptr);
     EXPECT_EQ(key->QueryString("Speed", kBuffer), "9600 baud");

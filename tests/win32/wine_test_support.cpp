@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -27,18 +25,6 @@ bool Exists(const std::string& path) {
 }
 
 }  // namespace
-
-std::string RunCommand(const std::string& command_line) {
-    std::string output;
-    FILE* pipe = _popen(command_line.c_str(), "r");
-    if (pipe == nullptr) return output;
-    std::array<char, 512> buffer{};
-    while (std::fgets(buffer.data(), static_cast<int>(buffer.size()), pipe) != nullptr) {
-        output += buffer.data();
-    }
-    _pclose(pipe);
-    return output;
-}
 
 std::optional<std::string> PtyWorkFolder() {
     const char* unix_path = std::getenv("KAVEL_PTY_WORK");

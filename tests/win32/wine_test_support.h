@@ -1,14 +1,11 @@
 #pragma once
-// What the tests under Wine need around the code under test: running one of Wine's own
-// programs, and the files the pseudo-terminal helper (com_pty.py) shares with the test.
+// What the tests under Wine need around the code under test: the files the pseudo-terminal
+// helper (com_pty.py) shares with the test.
 
 #include <optional>
 #include <string>
 
 namespace kavel::test {
-
-// Runs a command line through the system's command interpreter; its standard output.
-std::string RunCommand(const std::string& command_line);
 
 // The helper's work folder (KAVEL_PTY_WORK) as a Windows path on drive Z:, or nothing when
 // the test does not run under the helper.
