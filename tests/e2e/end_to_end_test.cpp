@@ -5,7 +5,6 @@
 #include <QJsonObject>
 #include <csignal>
 
-#include "platform/posix/thread_sleeper.h"
 #include "tests/e2e/real_panel_test.h"
 
 namespace kavel::test {
@@ -44,16 +43,6 @@ protected:
 
     BoardProcess board{KAVEL_BOARD_PATH, {"--json"}};
 };
-
-TEST_F(EndToEnd, ConnectingTakesTheRealPausesAndReachesTheBoard) {
-    ThreadSleeper real_pauses;
-    ShowPanel(real_pauses);
-    ClickUsb();
-    EXPECT_EQ(Peer(*panel).m_status1 + "|" + Peer(*panel).m_status2, "1. Connect|2. Connected");
-    EXPECT_TRUE(messages.shown.empty());
-    QTest::mouseClick(Peer(*panel).m_start_button, Qt::LeftButton);
-    EXPECT_EQ(Commands(1), std::vector<std::string>{"s120"});
-}
 
 TEST_F(EndToEnd, AUserSessionMovesTheBoardAlong) {
     ConnectWithoutPauses();

@@ -18,7 +18,7 @@ class OpenFailureOnThePanel : public RealPanelTest {
 protected:
     // Clicks the USB symbol of a new panel on the stored port.
     std::string ConnectToStoredPort() {
-        ShowPanel(no_pauses);
+        ShowPanel();
         ClickUsb();
         EXPECT_FALSE(Peer(*panel).m_connected);
         EXPECT_EQ(messages.shown.size(), 1u);  // "Can't open com port ..."

@@ -30,21 +30,19 @@ protected:
         ASSERT_TRUE(WritePortRecord(settings, port));
     }
 
-    void ShowPanel(ISleeper& pauses) {
-        panel = std::make_unique<CChildView>(Services{serial, settings, messages, pauses, urls, files});
+    void ShowPanel() {
+        panel = std::make_unique<CChildView>(Services{serial, settings, messages, no_pauses, urls, files});
         panel->resize(panel->sizeHint());
         panel->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(panel.get()));
     }
 
-    void ClickClient(Qt::MouseButton button, QPoint client) {
-        QTest::mouseClick(panel.get(), button, Qt::NoModifier,
-                          client + panel->contentsRect().topLeft());
+    void ClickUsb() {
+        QTest::mouseClick(panel.get(), Qt::LeftButton, {}, kUsbCentre + panel->contentsRect().topLeft());
     }
-    void ClickUsb() { ClickClient(Qt::LeftButton, kUsbCentre); }
 
     void ConnectWithoutPauses() {
-        ShowPanel(no_pauses);
+        ShowPanel();
         ClickUsb();
         ASSERT_EQ(Peer(*panel).m_connected, 1) << (messages.shown.empty() ? "" : messages.shown[0].text);
         no_pauses.pauses.clear();
