@@ -31,6 +31,7 @@ using win32::ReadWindowText;
 constexpr char kKey[] = "Software\\Kavel";
 constexpr std::size_t kBytes = 1024;
 constexpr wchar_t kSerialComm[] = L"HARDWARE\\DEVICEMAP\\SERIALCOMM";
+constexpr wchar_t kSerialDevice[] = L"\\Device\\KavelTest";  // a port the test adds
 
 // Runs `modal`; once the window `find` names shows, `script` runs inside the modal loop.
 template <typename Modal>
@@ -164,27 +165,20 @@ TEST_F(Win32DialogTest, EachDialogIsItsTemplateEscAndTheCloseBoxEndItWritingNoth
 // and written back on OK. How the other lists read a record and what OK stores on a first run
 // are the rules' tests; a record read and stored through a real dialog, the GUI test's.
 TEST_F(Win32DialogTest, APortTheSystemReportsIsListedSelectedAndStored) {
-    HKEY serial = nullptr;
-    RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSerialComm, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                    &serial, nullptr);
     const wchar_t port[] = L"COM42";
-    RegSetValueExW(serial, L"\\Device\\KavelTest", 0, REG_SZ,
-                   reinterpret_cast<const BYTE*>(port), sizeof port);
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, kSerialComm, kSerialDevice, REG_SZ, port, sizeof port);
     registry.CreateKey(kKey)->SetString("Port", "COM42");
-    LRESULT at = -1;
-    std::string shown;
+    std::pair<LRESULT, std::string> shown;  // the selected position and the text
     win32::CComSettingsDlg dialog(services, nullptr);
     EXPECT_EQ(RunDialog(dialog, [&](HWND h) {
                   const HWND list = GetDlgItem(h, ids::IDC_PORT);
-                  at = SendMessageW(list, CB_GETCURSEL, 0, 0);
-                  shown = ReadWindowText(list);
+                  shown = {SendMessageW(list, CB_GETCURSEL, 0, 0), ReadWindowText(list)};
                   Click(h, IDOK);
               }),
               IDOK);
-    RegDeleteValueW(serial, L"\\Device\\KavelTest");
-    RegCloseKey(serial);
-    EXPECT_GE(at, 18);
-    EXPECT_EQ(shown, "COM42");
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kSerialComm, kSerialDevice);
+    EXPECT_GE(shown.first, 18);
+    EXPECT_EQ(shown.second, "COM42");
     EXPECT_EQ(Stored()["Port"], "COM42");
 }
 
