@@ -75,17 +75,6 @@ TEST_F(Com5Test, L162TravelsFromTheLinkThroughCom5ToThePseudoTerminal) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(Com5Test, ForwardAndBackSlashesAndAnyCaseNameTheSamePort) {
-    for (const char* path : {"//./COM5", "\\\\.\\COM5", "//./com5", "\\\\.\\Com5"}) {
-        const PortHandle handle = device.Open(path);
-        ASSERT_NE(handle, kInvalidHandle) << path;
-        const std::string letter(1, static_cast<char>('a' + (path[0] == '/' ? 0 : 1)));
-        EXPECT_TRUE(device.Write(handle, letter.data(), 1).ok) << path;
-        EXPECT_TRUE(device.Close(handle)) << path;
-    }
-    EXPECT_EQ(Arrived(4), "abab");
-}
-
 TEST_F(Com5Test, AnUnpluggedBoardMakesTheSendReportTheSystemsText) {
     SerialLink link(device, store, messages, sleeper);
     ASSERT_TRUE(link.OpenPort());
