@@ -31,14 +31,16 @@ protected:
     }
 
     void ShowPanel() {
-        panel = std::make_unique<CChildView>(Services{serial, settings, messages, no_pauses, urls, files});
+        panel = std::make_unique<CChildView>(
+            Services{serial, settings, messages, no_pauses, urls, files});
         panel->resize(panel->sizeHint());
         panel->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(panel.get()));
     }
 
     void ClickUsb() {
-        QTest::mouseClick(panel.get(), Qt::LeftButton, {}, kUsbCentre + panel->contentsRect().topLeft());
+        QTest::mouseClick(panel.get(), Qt::LeftButton, {},
+                          kUsbCentre + panel->contentsRect().topLeft());
     }
 
     void ConnectWithoutPauses() {

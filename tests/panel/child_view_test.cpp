@@ -23,8 +23,9 @@ TEST_F(PanelTest, EveryScrollBarInteractionIsItsScrollCodesThenTheEnd) {
     Click(Qt::LeftButton, kUsbCentre);
     const ChildViewPeer peer = Peer(*panel);
     const auto bar = [&](int p) {
-        return std::array<QScrollBar*, 5>{peer.m_left_scroll, peer.m_right_scroll, peer.m_duty_scroll,
-                                          peer.m_smooth_scroll, peer.m_offtime_scroll}[std::size_t(p)];
+        return std::array<QScrollBar*, 5>{peer.m_left_scroll, peer.m_right_scroll,
+                                          peer.m_duty_scroll, peer.m_smooth_scroll,
+                                          peer.m_offtime_scroll}[std::size_t(p)];
     };
     const auto click = [&](int p, QStyle::SubControl part) {
         QTest::mouseClick(bar(p), Qt::LeftButton, {}, ScrollBarPart(bar(p), part).center());

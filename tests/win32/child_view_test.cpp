@@ -105,7 +105,9 @@ TEST_F(Win32PanelTest, ScrollCodesAndButtonClicksReachTheRules) {
     Connect();
     const HWND duty = Control(kParameters[kDutyCycle].scroll_id);
     const HWND check = Control(ids::IDC_AUTOSEND);
-    const auto scroll = [&](WPARAM code) { Send(WM_VSCROLL, code, reinterpret_cast<LPARAM>(duty)); };
+    const auto scroll = [&](WPARAM code) {
+        Send(WM_VSCROLL, code, reinterpret_cast<LPARAM>(duty));
+    };
     scroll(MAKEWPARAM(SB_THUMBTRACK, 11));
     EXPECT_EQ(GetScrollPos(duty, SB_CTL), 11);
     EXPECT_EQ(ReadWindowText(Control(kParameters[kDutyCycle].edit_id)), "90");
@@ -115,7 +117,8 @@ TEST_F(Win32PanelTest, ScrollCodesAndButtonClicksReachTheRules) {
     SendMessageW(check, BM_SETCHECK, BST_CHECKED, 0);
     scroll(SB_ENDSCROLL);
     for (const auto& [id, code] : {std::pair{ids::IDC_START, BN_CLICKED},
-                                   {ids::IDC_STOP, BN_CLICKED}, {ids::IDC_START, BN_SETFOCUS}})
+                                   {ids::IDC_STOP, BN_CLICKED},
+                                   {ids::IDC_START, BN_SETFOCUS}})
         Send(WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Control(id)));
     EXPECT_EQ(Sent(), (Cmds{"y190", "y200", "s120", "s110"}));
 }
@@ -127,7 +130,8 @@ TEST_F(Win32PanelTest, EnterInAnEditBoxSendsTheTypedNumber) {
     const HWND edit = Control(kParameters[kLeftTime].edit_id);
     SetWindowTextW(edit, L"500");
     SetFocus(edit);
-    MSG keys[] = {{frame, WM_KEYDOWN, VK_RETURN, 0, 0, {}}, {edit, WM_KEYDOWN, VK_TAB, 0, 0, {}},
+    MSG keys[] = {{frame, WM_KEYDOWN, VK_RETURN, 0, 0, {}},
+                  {edit, WM_KEYDOWN, VK_TAB, 0, 0, {}},
                   {edit, WM_KEYDOWN, VK_RETURN, 0, 0, {}}};
     for (MSG& key : keys) EXPECT_FALSE(panel.PreTranslateMessage(&key));
     EXPECT_EQ(Sent(), Cmds{"l600"});

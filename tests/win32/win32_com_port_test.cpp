@@ -98,9 +98,10 @@ TEST_F(Com5Test, ValuesOutsideTheRecordsRangeAreRefused) {
         std::tuple(115200u, std::uint8_t{8}, kNoParity, kOneStopBit);
     ASSERT_TRUE(device.SetCommState(handle, good));
     // Windows answers these with ERROR_INVALID_PARAMETER, Wine with ERROR_NOT_SUPPORTED.
-    for (const auto& [byte_size, parity, stop_bits] :
-         {std::tuple{4, kNoParity, kOneStopBit}, {9, kNoParity, kOneStopBit}, {8, 5, kOneStopBit},
-          {8, kNoParity, 3}}) {
+    for (const auto& [byte_size, parity, stop_bits] : {std::tuple{4, kNoParity, kOneStopBit},
+                                                       {9, kNoParity, kOneStopBit},
+                                                       {8, 5, kOneStopBit},
+                                                       {8, kNoParity, 3}}) {
         Dcb bad = good;
         std::tie(bad.ByteSize, bad.Parity, bad.StopBits) = std::tuple(byte_size, parity, stop_bits);
         EXPECT_FALSE(device.SetCommState(handle, bad)) << byte_size << +parity << +stop_bits;

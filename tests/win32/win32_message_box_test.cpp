@@ -42,9 +42,9 @@ SeenBox WatchAndPressOk(const std::wstring& caption) {
         HWND icon = GetDlgItem(box, kIconControlIds[0]);
         if (icon == nullptr) icon = GetDlgItem(box, kIconControlIds[1]);
         const bool shown = icon != nullptr && IsWindowVisible(icon);
-        const SeenBox seen{WindowText(box), WindowText(GetDlgItem(box, kTextControlId)),
-                           shown ? reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0))
-                                 : nullptr};
+        const SeenBox seen{
+            WindowText(box), WindowText(GetDlgItem(box, kTextControlId)),
+            shown ? reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0)) : nullptr};
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         return seen;
     }
