@@ -63,6 +63,7 @@ private:
 
     void CreateControls();
     void CreateControl(QWidget* control, QRect& rect_member, const QRect& rect, int id);
+    void PaintEdge();
     void OnPaint();
     void PaintLabels(QPainter& dc) const;
     void PaintStatusLines(QPainter& dc) const;
