@@ -3,13 +3,15 @@
 #include <map>
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QPointer>
+#include <QStatusBar>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QToolBar>
 #include <QWidget>
 
 #include "app/look_selection.h"
-#include "app/qt/look_theme.h"
 
 namespace kavel {
 namespace {
@@ -32,13 +34,21 @@ void FrameLook::Select(const LookSelection& look) {
     const LookTheme theme = ThemeFor(ColoursOf(look));
     m_style = SharedStyle(theme.style_name);
     m_palette = theme.palette;
-    m_sheet = theme.style_sheet;
+    m_sheets = theme.sheets;
     m_frame_background = theme.frame_background;
+}
+
+const QString& FrameLook::SheetFor(const QWidget* root) const {
+    if (qobject_cast<const QMenuBar*>(root)) return m_sheets.menu_bar;
+    if (qobject_cast<const QToolBar*>(root)) return m_sheets.tool_bar;
+    if (qobject_cast<const QStatusBar*>(root)) return m_sheets.status_bar;
+    return m_sheets.menu;
 }
 
 void FrameLook::ApplyTo(QWidget* root) const {
     if (!root || !m_style) return;
-    if (root->styleSheet() != m_sheet) root->setStyleSheet(m_sheet);
+    const QString& sheet = SheetFor(root);
+    if (root->styleSheet() != sheet) root->setStyleSheet(sheet);
     QList<QWidget*> widgets = root->findChildren<QWidget*>();
     widgets.prepend(root);
     for (QWidget* widget : widgets) {
