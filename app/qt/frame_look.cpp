@@ -17,7 +17,10 @@ namespace kavel {
 namespace {
 
 // One instance of each widget style for the whole program; the bars of any frame share them.
+// The application's own style serves when it is the one asked for.
 QStyle* SharedStyle(const QString& name) {
+    if (QApplication::style()->name().compare(name, Qt::CaseInsensitive) == 0)
+        return QApplication::style();
     static std::map<QString, QPointer<QStyle>> styles;
     QPointer<QStyle>& style = styles[name];
     if (!style) {
@@ -52,7 +55,9 @@ void FrameLook::ApplyTo(QWidget* root) const {
     QList<QWidget*> widgets = root->findChildren<QWidget*>();
     widgets.prepend(root);
     for (QWidget* widget : widgets) {
-        widget->setStyle(m_style);
+        // A widget never given a style of its own draws with the application's already.
+        if (m_style != QApplication::style() || widget->testAttribute(Qt::WA_SetStyle))
+            widget->setStyle(m_style);
         widget->setPalette(m_palette);
     }
 }
