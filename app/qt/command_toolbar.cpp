@@ -40,14 +40,17 @@ CommandToolBar::CommandToolBar(CMainFrame& frame, int bar_id, const QString& nam
 }
 
 void CommandToolBar::SetCommands(const std::vector<int>& commands) {
-    m_commands.clear();
+    std::vector<int> kept;
     for (const int id : commands) {
         if (id != 0) {
             if (!m_frame.ActionFor(id)) continue;
-            if (std::find(m_commands.begin(), m_commands.end(), id) != m_commands.end()) continue;
+            if (std::find(kept.begin(), kept.end(), id) != kept.end()) continue;
         }
-        m_commands.push_back(id);
+        kept.push_back(id);
     }
+    // The buttons already shown stay (a restored layout usually holds the bar's defaults).
+    if (m_built && kept == m_commands) return;
+    m_commands = std::move(kept);
     Rebuild();
 }
 
@@ -96,6 +99,7 @@ void CommandToolBar::Rebuild() {
         if (action->parent() == this) delete action;  // separators are the bar's own
     }
     m_button_actions.clear();
+    m_built = true;
     for (const int id : m_commands) {
         QAction* action = nullptr;
         if (id == 0) {

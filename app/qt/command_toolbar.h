@@ -79,6 +79,7 @@ private:
     std::vector<int> m_commands;
     std::vector<int> m_default_commands;
     std::vector<QAction*> m_button_actions;  // parallel to m_commands
+    bool m_built = false;                    // the buttons have been made once
     QAction* m_customize_action = nullptr;
     QToolButton* m_customize_button = nullptr;
     QMenu* m_customize_menu = nullptr;

@@ -22,8 +22,7 @@ QString HotRule(const QString& selector, const res::LookColours& c) {
         .arg(selector, Gradient(c.hot), Text(c.hot_border), Text(c.hot_text));
 }
 
-QString StyleSheetFor(const res::LookColours& c) {
-    const QString radius = QString::number(c.radius) + QStringLiteral("px");
+QString MenuBarRules(const res::LookColours& c, const QString& radius) {
     QString sheet;
     sheet += QStringLiteral("QMenuBar { background: %1; color: %2; border: none; }\n")
                  .arg(Gradient(c.menubar), Text(c.text));
@@ -37,6 +36,11 @@ QString StyleSheetFor(const res::LookColours& c) {
             "QMenuBar::item:pressed { background: %1; border-color: %2;"
             " color: %3; }\n")
             .arg(Text(c.menu), Text(c.menu_border), Text(c.menu_text));
+    return sheet;
+}
+
+QString MenuRules(const res::LookColours& c, const QString& radius) {
+    QString sheet;
     sheet +=
         QStringLiteral(
             "QMenu { background: %1; color: %2; border: 1px solid %3;"
@@ -56,6 +60,11 @@ QString StyleSheetFor(const res::LookColours& c) {
                  "QMenu::separator { height: 1px; background: %1;"
                  " margin: 3px 2px 3px 26px; }\n")
                  .arg(Text(c.menu_border));
+    return sheet;
+}
+
+QString ToolBarRules(const res::LookColours& c, const QString& radius) {
+    QString sheet;
     sheet += QStringLiteral(
                  "QToolBar { background: %1; border: 1px solid %2;"
                  " border-radius: %3; spacing: 1px; padding: 1px; }\n")
@@ -71,12 +80,24 @@ QString StyleSheetFor(const res::LookColours& c) {
                  " { background: %1; border-color: %2; }\n")
                  .arg(Text(c.pressed), Text(c.hot_border));
     sheet += QStringLiteral("QToolBar QToolButton:disabled { color: #8d8d8d; }\n");
-    sheet += QStringLiteral(
-                 "QStatusBar { background: %1; color: %2; }\n"
-                 "QStatusBar QLabel { color: %2; }\n"
-                 "QStatusBar::item { border: none; }\n")
-                 .arg(Gradient(c.status), Text(c.status_text));
     return sheet;
+}
+
+QString StatusBarRules(const res::LookColours& c) {
+    return QStringLiteral(
+               "QStatusBar { background: %1; color: %2; }\n"
+               "QStatusBar QLabel { color: %2; }\n"
+               "QStatusBar::item { border: none; }\n")
+        .arg(Gradient(c.status), Text(c.status_text));
+}
+
+// Each bar gets only the rules that can match inside it: every style sheet is parsed and
+// matched per widget it is set on, so the rules of the other bars would only cost time.
+BarSheets SheetsFor(const res::LookColours& c) {
+    const QString radius = QString::number(c.radius) + QStringLiteral("px");
+    const QString menu = MenuRules(c, radius);
+    return {MenuBarRules(c, radius) + menu, ToolBarRules(c, radius) + menu, StatusBarRules(c),
+            menu};
 }
 
 QPalette PaletteFor(const res::LookColours& c) {
@@ -96,7 +117,7 @@ QPalette PaletteFor(const res::LookColours& c) {
 }  // namespace
 
 LookTheme ThemeFor(const res::LookColours& colours) {
-    return {Text(colours.widget_style), PaletteFor(colours), StyleSheetFor(colours),
+    return {Text(colours.widget_style), PaletteFor(colours), SheetsFor(colours),
             ColourOf(colours.frame)};
 }
 

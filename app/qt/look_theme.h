@@ -10,10 +10,18 @@
 
 namespace kavel {
 
+// The style sheet of each kind of bar, with the menu rules wherever a menu can open.
+struct BarSheets {
+    QString menu_bar;    // the menu bar and its menus
+    QString tool_bar;    // a toolbar, its buttons and its customise menu
+    QString status_bar;  // the status bar and its panes
+    QString menu;        // a menu of its own (the bars' context menu)
+};
+
 struct LookTheme {
     QString style_name;       // the widget style that draws the bars
     QPalette palette;         // bars, menus and tooltips
-    QString style_sheet;      // menu bar, menus, toolbars and status bar
+    BarSheets sheets;         // menu bar, menus, toolbars and status bar
     QColor frame_background;  // the frame around the bars
 };
 

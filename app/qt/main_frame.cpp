@@ -22,7 +22,10 @@ namespace {
 
 using namespace ids;
 
-constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+// The window icon, one size: window managers scale it to their title bars and switchers, and
+// desktops take the larger sizes from the installed icon theme. Each size given here would be
+// decoded and handed to the window system at start-up.
+constexpr int kWindowIconSize = 48;
 
 }  // namespace
 
@@ -35,11 +38,7 @@ CMainFrame::~CMainFrame() {
 
 bool CMainFrame::LoadFrame(int resource_id) {
     setWindowTitle(LoadString(resource_id));
-    QIcon icon;
-    for (const int size : kIconSizes) {
-        icon.addFile(QStringLiteral(":/app/images/icon_%1.png").arg(size), QSize(size, size));
-    }
-    setWindowIcon(icon);
+    setWindowIcon(QIcon(QStringLiteral(":/app/images/icon_%1.png").arg(kWindowIconSize)));
     CreateAccelerators();
     MakeCommandAction(ID_VIEW_CUSTOMIZE, LoadString(IDS_TOOLBAR_CUSTOMIZE));
 

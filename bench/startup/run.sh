@@ -9,11 +9,17 @@
 # Runs on a virtual X display (Xvfb) when there is one, else on Qt's offscreen platform, each
 # program with its own temporary settings folder; one warm-up run of each first, so the
 # measured runs start with a profile like any start after the first.
+#
+# The processor-time ratio is the primary figure: on a busy machine both programs wait alike
+# for the processor, which stretches both wall times and pulls their ratio toward 1. The load
+# average from before the runs is printed beside the ratios, with a warning when it is above 1.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$here/build/default}
 runs=${2:-15}
+# Above this load average the machine counts as busy.
+max_quiet_load=1
 kavel=$build/bench/startup/bench_startup
 bare=$build/bench/startup/bench_bare_window
 for program in "$kavel" "$bare"; do
@@ -49,6 +55,8 @@ run_once() {
   sed -n 's/^rss_kb=//p' <<<"$out" >>"$work/$name.rss"
 }
 
+# Taken before the runs, which add their own load.
+load=$(cut -d' ' -f1 /proc/loadavg)
 # Warm-up: file cache, fonts, the profile's first write.
 run_once kavel "$kavel"
 run_once bare "$bare"
@@ -73,4 +81,11 @@ report() {
 report kavel Kavel
 report bare "bare window"
 ratio() { awk -v k="$(median "$work/kavel.$1")" -v b="$(median "$work/bare.$1")" 'BEGIN{printf "%.2f", k/b}'; }
-printf 'start-up ratio Kavel / bare window: %s (processor time: %s)\n' "$(ratio startup)" "$(ratio cpu)"
+printf 'start-up ratio Kavel / bare window: %s by processor time (wall time: %s)\n' \
+  "$(ratio cpu)" "$(ratio startup)"
+printf 'resident memory ratio Kavel / bare window: %s\n' "$(ratio rss)"
+printf 'load average (1 min) before the runs: %s\n' "$load"
+if awk -v l="$load" -v max="$max_quiet_load" 'BEGIN{exit !(l > max)}'; then
+  printf 'warning: load average %s is above %s: a busy machine flatters the wall-time ratio\n' \
+    "$load" "$max_quiet_load"
+fi

@@ -18,6 +18,7 @@
 #include "panel/control_panel.h"
 #include "panel/panel_window.h"
 #include "panel/qt/number_edit.h"
+#include "panel/qt/opaque_text.h"
 #include "panel/qt/panel_scroll_bar.h"
 #include "platform/services.h"
 
@@ -63,9 +64,10 @@ private:
 
     void CreateControls();
     void CreateControl(QWidget* control, QRect& rect_member, const QRect& rect, int id);
+    void PaintEdge();
     void OnPaint();
-    void PaintLabels(QPainter& dc) const;
-    void PaintStatusLines(QPainter& dc) const;
+    void PaintLabels(QPainter& dc);
+    void PaintStatusLines(QPainter& dc);
     void PaintUsbSymbol(QPainter& dc) const;
     void PaintHighlight(QPainter& dc);
 
@@ -97,6 +99,10 @@ private:
     QRect m_start_button_rect;
     QPushButton* m_stop_button = nullptr;
     QRect m_stop_button_rect;
+
+    // The column labels and status lines as last laid out.
+    std::array<OpaqueText, kParameters.size()> m_label_texts;
+    std::array<OpaqueText, 3> m_status_texts;
 
     friend struct ChildViewPeer;  // the tests' view of the state
 };

@@ -1,7 +1,6 @@
 // Painting: the column labels, the status lines, the USB symbol and the group highlight, drawn
 // at fixed client positions over the background of the current look.
 
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
 
@@ -21,21 +20,32 @@ QString UsbPicture(int bitmap_id) {
                                                : QStringLiteral(":/images/usb_disconnected.png");
 }
 
-// Text on a filled box of the background colour exactly as large as the text: its advance
-// width by the font's cell height, with the top-left corner at the point.
-void DrawOpaqueText(QPainter& dc, Point top_left, const QString& text, Rgb background) {
-    const QFontMetrics metrics = dc.fontMetrics();
-    const QPoint origin = ToQt(top_left);
-    dc.fillRect(QRect(origin, QSize(metrics.horizontalAdvance(text), metrics.height())),
-                ToQt(background));
-    dc.drawText(origin + QPoint(0, metrics.ascent()), text);
-}
-
 }  // namespace
 
-void CChildView::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);  // the sunken edge
+void CChildView::paintEvent(QPaintEvent*) {
+    PaintEdge();
     OnPaint();
+}
+
+// The sunken client edge as QFrame draws a sunken WinPanel (two lines of the palette's shades
+// on each side), as eight filled strips: the same pixels for a fraction of the drawing work.
+void CChildView::PaintEdge() {
+    const QPalette& shades = palette();
+    const QRect r = rect();
+    const int x = r.x(), y = r.y(), w = r.width(), h = r.height();
+    if (w < 2 || h < 2) return;
+    QPainter dc(this);
+    // Outer ring: dark above and left, light below and right.
+    dc.fillRect(QRect(x, y, 1, h - 1), shades.dark());
+    dc.fillRect(QRect(x, y, w - 1, 1), shades.dark());
+    dc.fillRect(QRect(x, y + h - 1, w, 1), shades.light());
+    dc.fillRect(QRect(x + w - 1, y, 1, h), shades.light());
+    if (w <= 4 || h <= 4) return;
+    // Inner ring: shadow above and left, midlight below and right.
+    dc.fillRect(QRect(x + 1, y + 1, 1, h - 3), shades.shadow());
+    dc.fillRect(QRect(x + 1, y + 1, w - 3, 1), shades.shadow());
+    dc.fillRect(QRect(x + 1, y + h - 2, w - 2, 1), shades.midlight());
+    dc.fillRect(QRect(x + w - 2, y + 1, 1, h - 2), shades.midlight());
 }
 
 void CChildView::OnPaint() {
@@ -54,25 +64,25 @@ void CChildView::OnPaint() {
     PaintHighlight(dc);
 }
 
-void CChildView::PaintLabels(QPainter& dc) const {
+void CChildView::PaintLabels(QPainter& dc) {
     dc.setFont(CellHeightFont(fonts::kLabelCellHeight));
     dc.setPen(ToQt(colours::kText));
     for (std::size_t i = 0; i < kParameters.size(); ++i) {
         const std::string_view label = kParameters[i].label;
-        DrawOpaqueText(dc, geometry::kLabelOrigins[i],
-                       QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
-                       colours::kLabelBackground);
+        m_label_texts[i].Draw(dc, ToQt(geometry::kLabelOrigins[i]),
+                              QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
+                              ToQt(colours::kLabelBackground));
     }
 }
 
-void CChildView::PaintStatusLines(QPainter& dc) const {
+void CChildView::PaintStatusLines(QPainter& dc) {
     dc.setFont(CellHeightFont(fonts::kStatusCellHeight));
     dc.setPen(ToQt(colours::kText));
     const std::array<const std::string*, 3> lines = {&m_panel.m_status1, &m_panel.m_status2,
                                                      &m_panel.m_status3};
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        DrawOpaqueText(dc, geometry::kStatusOrigins[i], QString::fromStdString(*lines[i]),
-                       colours::kStatusBackground);
+        m_status_texts[i].Draw(dc, ToQt(geometry::kStatusOrigins[i]),
+                               QString::fromStdString(*lines[i]), ToQt(colours::kStatusBackground));
     }
 }
 
