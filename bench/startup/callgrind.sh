@@ -13,28 +13,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$here/build/default}
 keep=${2:-}
-kavel=$build/bench/startup/bench_startup
-bare=$build/bench/startup/bench_bare_window
-for program in "$kavel" "$bare"; do
-  [ -x "$program" ] || { echo "callgrind.sh: $program not built" >&2; exit 1; }
-done
-
-work=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-platform=offscreen
-display=""
-if command -v Xvfb >/dev/null; then
-  . "$here/tools/xvfb.sh"
-  start_xvfb "$work" 1280x1024x24
-  [ -n "$display" ] && platform=xcb
-fi
+script=callgrind.sh
+. "$here/bench/startup/setup.sh"
 
 # instructions NAME PROGRAM: the count up to the first paint (callgrind dumps it on entering
 # the probe's first-paint call).

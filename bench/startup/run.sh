@@ -20,28 +20,8 @@ build=${1:-$here/build/default}
 runs=${2:-15}
 # Above this load average the machine counts as busy.
 max_quiet_load=1
-kavel=$build/bench/startup/bench_startup
-bare=$build/bench/startup/bench_bare_window
-for program in "$kavel" "$bare"; do
-  [ -x "$program" ] || { echo "run.sh: $program not built" >&2; exit 1; }
-done
-
-work=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-platform=offscreen
-display=""
-if command -v Xvfb >/dev/null; then
-  . "$here/tools/xvfb.sh"
-  start_xvfb "$work" 1280x1024x24
-  [ -n "$display" ] && platform=xcb
-fi
+script=run.sh
+. "$here/bench/startup/setup.sh"
 
 # run_once NAME PROGRAM: one start, its two figures appended to NAME.startup and NAME.rss.
 run_once() {
