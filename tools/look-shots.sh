@@ -43,17 +43,7 @@ start_xvfb "$work" 1280x1024x24
 [ -n "$display" ] || { echo "look-shots: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=$display
 
-# wait_window: sets window to Kavel's main window once it is mapped.
-wait_window() {
-  window=""
-  for _ in $(seq 1 600); do
-    window=$(xwininfo -root -tree 2>/dev/null | awk '/"Kavel": \("kavel" "Kavel"\)/ {print $1; exit}')
-    if [ -n "$window" ] && xwininfo -id "$window" | grep -q 'Map State: IsViewable'; then return; fi
-    sleep 0.05
-  done
-  echo "look-shots: no Kavel window appeared" >&2
-  exit 1
-}
+. "$here/tools/kavel-window.sh"
 
 # click X Y [BUTTON]: a click at window coordinates, then time for the menu to show.
 click() {
@@ -71,14 +61,9 @@ for look in "${looks[@]}"; do
     >"$work/config/Local AppWizard-Generated Applications/Kavel.conf"
   XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb "$kavel" >"$work/kavel.log" 2>&1 &
   kavel_pid=$!
-  wait_window
+  wait_kavel_window look-shots
   sleep 1
-  info=$(xwininfo -id "$window")
-  geometry="$(awk '/Width:/ {print $2}' <<<"$info")x$(awk '/Height:/ {print $2}' <<<"$info")"
-  geometry+="+$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")"
-  geometry+="+$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")"
-  import -window root "$work/root.png"
-  convert "$work/root.png" -crop "$geometry" +repage -strip "$out/look-$look.png"
+  shoot_window "$out/look-$look.png"
 
   click "${view_menu[@]}"
   screen "look-$look-view.png"

@@ -33,33 +33,17 @@ trap cleanup EXIT
 start_xvfb "$work" "$screen_size"
 [ -n "$display" ] || { echo "screenshot: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 
+export DISPLAY=$display
+. "$here/tools/kavel-window.sh"
+
 mkdir -p "$work/config"
-DISPLAY=$display XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb "$kavel" >"$work/kavel.log" 2>&1 &
+XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb "$kavel" >"$work/kavel.log" 2>&1 &
 kavel_pid=$!
 
 # Wait for the main window to be mapped, then give it a moment to paint.
-window=""
-for _ in $(seq 1 200); do
-  window=$(DISPLAY=$display xwininfo -root -tree 2>/dev/null |
-           awk '/"Kavel": \("kavel" "Kavel"\)/ {print $1; exit}')
-  if [ -n "$window" ] &&
-     DISPLAY=$display xwininfo -id "$window" 2>/dev/null | grep -q 'Map State: IsViewable'; then
-    break
-  fi
-  window=""
-  kill -0 "$kavel_pid" 2>/dev/null || { echo "screenshot: kavel ended" >&2; cat "$work/kavel.log" >&2; exit 1; }
-  sleep 0.05
-done
-[ -n "$window" ] || { echo "screenshot: no Kavel window appeared" >&2; exit 1; }
+wait_kavel_window screenshot
 sleep 1
 
-info=$(DISPLAY=$display xwininfo -id "$window")
-x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
-y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
-w=$(awk '/Width:/ {print $2}' <<<"$info")
-h=$(awk '/Height:/ {print $2}' <<<"$info")
-
-DISPLAY=$display import -window root "$work/root.png"
 mkdir -p "$(dirname "$output")"
-convert "$work/root.png" -crop "${w}x${h}+${x}+${y}" +repage -strip "$output"
-echo "screenshot: ${w}x${h} window written to $output"
+shoot_window "$output"
+echo "screenshot: window written to $output"
